@@ -1,0 +1,169 @@
+#include "shell/entry.h"
+
+#include "mixer/drivers/virtualdriver.h"
+#include "shell/globals.h"
+#include "shell/listdevices.h"
+#include "shell/messages.h"
+#include "shell/singleinstance.h"
+#include "ui/form1.h"
+#include "ui/form2.h"
+#include "ui/form3.h"
+#include "ui/form4.h"
+#include "ui/rec.h"
+
+#include <QApplication>
+
+#include <cstdio>
+
+#ifndef SONVANE_VERSION
+#define SONVANE_VERSION "0.0.0"
+#endif
+
+CommandLine parseCommandLine(const QStringList &arguments)
+{
+    CommandLine options;
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString &arg = arguments.at(i);
+        if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
+            options.help = true;
+        } else if (arg == QLatin1String("--version")) {
+            options.version = true;
+        } else if (arg == QLatin1String("--list-devices")) {
+            options.listDevices = true;
+        } else if (arg == QLatin1String("--virtual-cards") || arg.startsWith(QLatin1String("--virtual-cards="))) {
+            QString files;
+            if (arg.contains(QLatin1Char('='))) {
+                files = arg.section(QLatin1Char('='), 1);
+            } else if (i + 1 < arguments.size()) {
+                files = arguments.at(++i);
+            } else {
+                options.error = QStringLiteral("--virtual-cards needs a list of card files");
+                return options;
+            }
+            const QStringList list = files.split(QLatin1Char(','), Qt::SkipEmptyParts);
+            if (list.isEmpty()) {
+                options.error = QStringLiteral("--virtual-cards needs a list of card files");
+                return options;
+            }
+            options.virtualCards << list;
+        } else {
+            options.error = QStringLiteral("unknown option \"%1\" (see --help)").arg(arg);
+            return options;
+        }
+    }
+    return options;
+}
+
+QString usageText()
+{
+    return QStringLiteral(
+        "Usage: sonvane [options]\n"
+        "A skinned mixer for the notification area.\n"
+        "\n"
+        "  --virtual-cards FILE[,FILE...]  use these virtual sound cards instead of the\n"
+        "                                  system's sound cards\n"
+        "  --list-devices                  print every mixer device's lines and controls\n"
+        "  --help                          show this help\n"
+        "  --version                       show the version\n");
+}
+
+QString installDriver(const CommandLine &options)
+{
+    if (options.virtualCards.isEmpty()) {
+        // The system's sound cards; until a system driver is installed, a
+        // machine without one has no mixer devices.
+        MixerDriver::install(new NoMixerDriver);
+        return {};
+    }
+    std::vector<VirtualCard> cards;
+    try {
+        for (const QString &file : options.virtualCards)
+            cards.push_back(loadVirtualCard(file));
+    } catch (const CardFileError &e) {
+        return QString::fromStdString(e.what());
+    }
+    MixerDriver::install(new VirtualMixerDriver(std::move(cards)));
+    return {};
+}
+
+void createWindows()
+{
+    Form3 = new TForm3;
+    Form3->FormCreate();
+    Form1 = new TForm1;
+    Form1->FormCreate();
+    rec = new Trec;
+    rec->FormCreate();
+    Form2 = new TForm2;
+    Form4 = new TForm4;
+    Form4->FormCreate();
+}
+
+void destroyWindows()
+{
+    delete Form4;
+    Form4 = nullptr;
+    delete Form2;
+    Form2 = nullptr;
+    delete rec;
+    rec = nullptr;
+    delete Form1;
+    Form1 = nullptr;
+    delete Form3;
+    Form3 = nullptr;
+}
+
+int sonvaneMain(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine options = parseCommandLine(arguments);
+    if (!options.error.isEmpty()) {
+        std::fprintf(stderr, "sonvane: %s\n", qPrintable(options.error));
+        return 2;
+    }
+    if (options.help) {
+        std::fputs(qPrintable(usageText()), stdout);
+        return 0;
+    }
+    if (options.version) {
+        std::printf("Sonvane %s\n", SONVANE_VERSION);
+        return 0;
+    }
+    const QString driverError = installDriver(options);
+    if (!driverError.isEmpty()) {
+        std::fprintf(stderr, "sonvane: %s\n", qPrintable(driverError));
+        return 2;
+    }
+    if (options.listDevices) {
+        QCoreApplication app(argc, argv);
+        std::fputs(listDevices().toUtf8().constData(), stdout);
+        MixerDriver::install(nullptr);
+        return 0;
+    }
+
+    cardIndex = 0;
+    busyState = 1;
+    startingUp = true;
+    busyState = 1;
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Sonvane"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Sonvane"));
+    QApplication::setApplicationVersion(QStringLiteral(SONVANE_VERSION));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    SingleInstanceLock lock;
+    if (!lock.acquire()) {
+        MessageDlg(QStringLiteral("Sonvane is already loaded..."), TMsgDlgType::mtWarning, TMsgDlgButtons::mbOK);
+        return 0;
+    }
+
+    createWindows();
+    Form3->show();
+    const int status = terminateRequested() ? 0 : app.exec();
+    destroyWindows();
+    MixerDriver::install(nullptr);
+    return status;
+}

@@ -1,0 +1,6 @@
+#include "shell/entry.h"
+
+int main(int argc, char **argv)
+{
+    return sonvaneMain(argc, argv);
+}

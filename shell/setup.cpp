@@ -1,0 +1,196 @@
+// The set-up and refresh routines, the card's change notices, the card
+// switch and the playback window's timers.
+
+#include "mixer/audiomixer.h"
+#include "shell/globals.h"
+#include "shell/messages.h"
+#include "ui/form1.h"
+#include "ui/form3.h"
+#include "ui/panel.h"
+#include "ui/rec.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QTimer>
+
+void TForm1::Button1Click()
+{
+    // (looks) recording strips' name images take the grey name picture.
+
+    // Card menu captions: one item per device, up to five.
+    const int N = Mixer->DeviceCount();
+    if (N >= 1 && N <= 5) {
+        for (int i = 0; i < N; ++i) {
+            Mixer->setMixerId(i);
+            rec->card[static_cast<std::size_t>(i)]->setText(Mixer->ProductName());
+        }
+        if (N == 1)
+            rec->card[1]->setVisible(false);
+        Mixer->setMixerId(cardIndex);
+    }
+
+    Button4Click();
+    Button3Click();
+    button2Click();
+
+    for (Strip &s : strips)
+        s.mute->Tag = 0;
+    for (Strip &s : rec->strips)
+        s.mute->Tag = 0;
+
+    // (recording strips) without a recording volume its cursor, step
+    // buttons and edits are hidden.
+
+    for (int s = 1; s <= RecStripCount; ++s) {
+        const QString name = s - 1 < ComboBox3.size() ? ComboBox3.at(s - 1).left(100) : QString();
+        rec->strip(s).nameLabel->setText(name);
+    }
+
+    QString destName;
+    if (recDest < Mixer->Destinations().Count()) {
+        const MIXERLINE &line = Mixer->Destinations().Get(recDest).LineInfo;
+        destName = QString::fromUtf8(line.szName, static_cast<qsizetype>(nameLength(line.szName)));
+    }
+    rec->Label14->setText(destName + QLatin1Char(' ') + Mixer->ProductName());
+
+    // Card menu visibility: item 0 always, items 1..N-1 shown, the rest hidden.
+    if (N >= 1 && N <= 5)
+        for (int i = 1; i < 5; ++i)
+            rec->card[static_cast<std::size_t>(i)]->setVisible(i < N);
+
+    if (!timerArmed) {
+        if (!Timer1->isActive())
+            Timer1->start();
+        timerArmed = true;
+    }
+
+    meterSel = static_cast<int8_t>(255);
+    meterDest = playDest;
+    meterName = strip(1).nameLabel->text();
+
+    knownCardName = Mixer->ProductName();
+    busyState = 0;
+}
+
+void TForm1::Button5Click()
+{
+    busyState = 1;
+    Mixer->setMixerId(cardIndex);
+    // (tone knobs) treble and bass knobs read their controls back here.
+    for (Strip &s : strips)
+        if (s.cha->Tag == 0)
+            getc(s.number);
+    for (Strip &s : rec->strips)
+        if (s.cha->Tag == 0)
+            rec->getc(s.number);
+    busyState = 0;
+}
+
+void TForm1::MixerControlChange(TAudioMixer *, uint32_t, uint32_t)
+{
+    if (busyState != 0)
+        return;
+    if (knownCardName != Mixer->ProductName()) {
+        MessageDlg(QStringLiteral("Your System Sound-Cards has changed outside Sonvane. You have to "
+                                  "terminate Sonvane and reload it again..."),
+                   TMsgDlgType::mtWarning, TMsgDlgButtons::mbOK);
+        Terminate();
+        return;
+    }
+    Button5Click();
+}
+
+void TForm1::Mixer1ControlChange(TAudioMixer *, uint32_t, uint32_t)
+{
+    // With a single device Mixer1 watches the same card as Mixer.
+    if (Mixer1->DeviceCount() <= 1 || busyState != 0)
+        return;
+    Button5Click();
+}
+
+void TForm1::ComboBox1Change()
+{
+    Mixer->setMixerId(cardIndex);
+}
+
+void Trec::cardClick(int N)
+{
+    if (Form1->isVisible())
+        Form1->hide();
+    if (isVisible())
+        hide();
+    for (int n = 1; n <= 5; ++n)
+        card[static_cast<std::size_t>(n - 1)]->setChecked(n == N);
+    busyState = 1;
+    cardIndex = static_cast<uint8_t>(N - 1);
+    Mixer->setMixerId(cardIndex);
+    Form1->Mixer->setMixerId(cardIndex);
+    Form1->Button1Click();
+    busyState = 0;
+    Form1->Button5Click();
+    Form1->trayiconf1bClick();
+}
+
+void TForm1::Timer1Timer()
+{
+    // (tray) the four tray icons come on here.
+    startingUp = false;
+    Timer1->stop();
+    if (Form3)
+        Form3->hide();
+}
+
+void TForm1::Timer2Timer()
+{
+    Timer2->stop();
+    // (tray) the show animation starts here.
+    show();
+}
+
+void TForm1::trayiconf1bClick()
+{
+    // (tray) the full show/hide rules of the two-window icon come with the
+    // tray; for now it shows the recording window now and the playback
+    // window through Timer2.
+    rec->show();
+    Timer2->start();
+}
+
+void TForm1::FormActivate()
+{
+    if (rec->magnet->isChecked())
+        rec->Timer1->start();
+}
+
+void TForm1::FormHide()
+{
+    rec->Timer1->stop();
+}
+
+void TForm1::FormDeactivate()
+{
+    rec->Timer1->stop();
+}
+
+void Trec::FormActivate()
+{
+    if (magnet->isChecked())
+        Timer1->start();
+}
+
+void Trec::FormHide()
+{
+    Timer1->stop();
+}
+
+void Trec::FormDeactivate()
+{
+    Timer1->stop();
+}
+
+void Trec::Timer1Timer()
+{
+    // (docking) keeps the two mixers together while "Magnet between the
+    // mixers" is checked.
+}

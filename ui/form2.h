@@ -1,0 +1,11 @@
+// The over-peak window.
+#pragma once
+
+#include "ui/skinwindow.h"
+
+class TForm2 : public TSkinWindow
+{
+    Q_OBJECT
+public:
+    explicit TForm2(QWidget *parent = nullptr);
+};
