@@ -109,6 +109,16 @@ TMixerDestination &TMixerDestinations::Get(int index) const
     return *static_cast<TMixerDestination *>(Items.Get(index));
 }
 
+QString lineName(const MIXERLINE &line)
+{
+    return QString::fromUtf8(line.szName, static_cast<qsizetype>(nameLength(line.szName)));
+}
+
+QString controlName(const MIXERCONTROL &control)
+{
+    return QString::fromUtf8(control.szName, static_cast<qsizetype>(nameLength(control.szName)));
+}
+
 // ---------------------------------------------------------------- mixer
 
 // Receives the device notices on the GUI thread and hands them to the mixer.

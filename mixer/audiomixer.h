@@ -184,6 +184,10 @@ private:
     QString FProductName;
 };
 
+// A line's or a control's name: the name field up to its first zero.
+QString lineName(const MIXERLINE &line);
+QString controlName(const MIXERCONTROL &control);
+
 // Requested channel and item counts of a control read on a line with
 // `lineChannels` channels: one channel for a uniform control, the line's
 // count otherwise; the item count only for a control with several items.

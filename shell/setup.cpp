@@ -8,15 +8,20 @@
 #include "ui/form3.h"
 #include "ui/panel.h"
 #include "ui/rec.h"
+#include "ui/widgets.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QSystemTrayIcon>
 #include <QTimer>
+
+#include <cstdio>
 
 void TForm1::Button1Click()
 {
-    // (looks) recording strips' name images take the grey name picture.
+    for (Strip &s : rec->strips)
+        s.nameImage->setPicture(QStringLiteral("fondgris"));
 
     // Card menu captions: one item per device, up to five.
     const int N = Mixer->DeviceCount();
@@ -39,8 +44,21 @@ void TForm1::Button1Click()
     for (Strip &s : rec->strips)
         s.mute->Tag = 0;
 
-    // (recording strips) without a recording volume its cursor, step
-    // buttons and edits are hidden.
+    // The recording master's volume widgets follow whether the card has a
+    // recording volume.  With one they are shown again (a card without one
+    // may have hidden them); the right-channel ones keep the layout strip
+    // initialisation gave them.
+    {
+        Strip &m = rec->strip(1);
+        if (!hasRecVolume) {
+            for (QWidget *w : std::initializer_list<QWidget *>{m.cursorArea, m.plus, m.minus, m.rightPlus,
+                                                               m.rightMinus, m.mainEdit, m.rightEdit})
+                w->hide();
+        } else {
+            for (QWidget *w : std::initializer_list<QWidget *>{m.cursorArea, m.plus, m.minus, m.mainEdit})
+                w->show();
+        }
+    }
 
     for (int s = 1; s <= RecStripCount; ++s) {
         const QString name = s - 1 < ComboBox3.size() ? ComboBox3.at(s - 1).left(100) : QString();
@@ -48,10 +66,8 @@ void TForm1::Button1Click()
     }
 
     QString destName;
-    if (recDest < Mixer->Destinations().Count()) {
-        const MIXERLINE &line = Mixer->Destinations().Get(recDest).LineInfo;
-        destName = QString::fromUtf8(line.szName, static_cast<qsizetype>(nameLength(line.szName)));
-    }
+    if (recDest < Mixer->Destinations().Count())
+        destName = lineName(Mixer->Destinations().Get(recDest).LineInfo);
     rec->Label14->setText(destName + QLatin1Char(' ') + Mixer->ProductName());
 
     // Card menu visibility: item 0 always, items 1..N-1 shown, the rest hidden.
@@ -139,6 +155,13 @@ void TForm1::Timer1Timer()
     Timer1->stop();
     if (Form3)
         Form3->hide();
+    // Without a notification area nothing could open the mixers: show them.
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+        std::fprintf(stderr, "sonvane: this desktop has no system tray; showing both mixers\n");
+        const int d = (width() - rec->width()) / 2;
+        rec->move(x() + d, y() + height());
+        trayiconf1bClick();
+    }
 }
 
 void TForm1::Timer2Timer()

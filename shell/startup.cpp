@@ -7,6 +7,7 @@
 #include "ui/form4.h"
 #include "ui/panel.h"
 #include "ui/rec.h"
+#include "ui/widgets.h"
 
 void TForm1::FormCreate()
 {
@@ -22,13 +23,17 @@ void TForm1::FormCreate()
     meterSel = static_cast<int8_t>(255);
     hasTreble = false;
     hasBass = false;
-    // (tone knobs) the four tone step buttons start disabled.
+    for (QWidget *w : std::initializer_list<QWidget *>{treplus, tremoins, basplus, bassmoins})
+        w->setEnabled(false);
     busyState = 1;
     Mixer->setMixerId(cardIndex);
     holdLeft = 0;
     holdRight = 0;
     overPeakCount = 0;
-    // (looks) frame images and name images take their pictures here.
+    setFrame(QStringLiteral("fondverth"), QStringLiteral("fondvertv"));
+    for (Strip &s : strips)
+        s.nameImage->setPicture(QStringLiteral("fondgris"));
+    Image5->setPicture(QStringLiteral("fondgris"));
 }
 
 void Trec::FormCreate()
@@ -36,7 +41,7 @@ void Trec::FormCreate()
     for (Strip &s : strips)
         s.cha->Tag = 1;
     hide();
-    // (looks) frame images take their pictures here.
+    setFrame(QStringLiteral("bordrh"), QStringLiteral("bordrv"));
     reverseLR = false;
 }
 

@@ -85,3 +85,80 @@ inline QString sourceDir()
 {
     return QStringLiteral(SONVANE_SOURCE_DIR);
 }
+
+// A card for the window tests: a speakers destination with `playSources`
+// stereo sources (volume and mute), a wave-in destination with
+// `recSources` stereo sources (volume only) and a selector of the kind
+// given ("mux", "mixer" or "" for none).
+struct CardSpec
+{
+    std::string name = "Test Card";
+    int playSources = 3;
+    int recSources = 3;
+    std::string selector = "mux";
+    bool recVolume = true;
+    bool tone = true;
+};
+
+inline std::string sourceList(int n, const std::string &prefix, bool mute)
+{
+    std::string out;
+    for (int i = 0; i < n; ++i) {
+        if (i)
+            out += ",";
+        out += R"({"name":")" + prefix + std::to_string(i) + R"(","type":"line","channels":2,"controls":[
+            {"type":"volume","name":"Vol","values":[30000,30000]})";
+        if (mute)
+            out += R"(,{"type":"mute","name":"Mute","uniform":true,"values":0})";
+        out += "]}";
+    }
+    return out;
+}
+
+inline std::string specCard(const CardSpec &spec)
+{
+    std::string playControls = R"({"type":"volume","name":"Master","values":[40000,40000]},
+        {"type":"mute","name":"Master Mute","uniform":true,"values":0})";
+    if (spec.tone)
+        playControls += R"(,{"type":"bass","name":"Bass","uniform":true,"values":40000},
+            {"type":"treble","name":"Treble","uniform":true,"values":30000})";
+    std::string recControls;
+    if (!spec.selector.empty() && spec.recSources > 0) {
+        std::string values;
+        for (int i = 0; i < spec.recSources; ++i)
+            values += std::string(i ? "," : "") + (i == 0 ? "1" : "0");
+        recControls = R"({"type":")" + spec.selector + R"(","name":"Select","uniform":true,"items":)"
+            + std::to_string(spec.recSources) + R"(,"values":[)" + values + "]}";
+    }
+    if (spec.recVolume)
+        recControls += std::string(recControls.empty() ? "" : ",") + R"({"type":"volume","name":"Rec","values":[100,100]})";
+    return R"({"name":")" + spec.name + R"(","destinations":[
+        {"name":"Speakers","type":"speakers","channels":2,"controls":[)" + playControls + R"(],
+         "sources":[)" + sourceList(spec.playSources, "Play ", true) + R"(]},
+        {"name":"Recording","type":"wavein","channels":2,"controls":[)" + recControls + R"(],
+         "sources":[)" + sourceList(spec.recSources, "Rec ", false) + R"(]}]})";
+}
+
+#include "shell/entry.h"
+#include "shell/globals.h"
+
+// The five windows running on virtual cards, as after a start.
+class WindowsTest : public ::testing::Test
+{
+protected:
+    void start(std::initializer_list<std::string> cards)
+    {
+        driver = installCards(cards);
+        resetGlobals();
+        createWindows();
+    }
+    void TearDown() override
+    {
+        destroyWindows();
+        MixerDriver::install(nullptr);
+        resetTerminate();
+    }
+
+    MessageRecorder messages;
+    VirtualMixerDriver *driver = nullptr;
+};

@@ -20,21 +20,9 @@
 
 namespace {
 
-class Shell : public ::testing::Test
+class Shell : public WindowsTest
 {
 protected:
-    void start(std::initializer_list<std::string> cards)
-    {
-        driver = installCards(cards);
-        resetGlobals();
-        createWindows();
-    }
-    void TearDown() override
-    {
-        destroyWindows();
-        MixerDriver::install(nullptr);
-        resetTerminate();
-    }
     // Counts the refreshes that change notices start.
     int countNoticesUntilQuiet()
     {
@@ -56,9 +44,6 @@ protected:
             items.emplace_back(a->text(), a->isVisible());
         return items;
     }
-
-    MessageRecorder messages;
-    VirtualMixerDriver *driver = nullptr;
 };
 
 TEST_F(Shell, StartUpRunsTheFirstSetUpAndRefreshWithoutShowingAMixer)
@@ -89,21 +74,12 @@ TEST_F(Shell, StartUpRunsTheFirstSetUpAndRefreshWithoutShowingAMixer)
 TEST_F(Shell, RecordingTitleAndNamesComeFromTheRecordingDestination)
 {
     start({smallCard("Card A")});
-    recDest = 1;
-    busyState = 1;
-    Form1->Button1Click();
     EXPECT_EQ(rec->Label14->text(), "Recording Card A");
     EXPECT_EQ(Form1->ComboBox3, (QStringList{"Recording", "Mic", "Line"}));
     EXPECT_EQ(rec->strip(1).nameLabel->text(), "Recording");
     EXPECT_EQ(rec->strip(3).nameLabel->text(), "Line");
     EXPECT_EQ(rec->strip(4).nameLabel->text(), "") << "a shorter list leaves the other labels empty";
     EXPECT_EQ(rec->strip(10).nameLabel->text(), "");
-
-    // A recording position past the card's destinations is never used.
-    recDest = 0xFF;
-    Form1->Button1Click();
-    EXPECT_EQ(rec->Label14->text(), " Card A");
-    EXPECT_TRUE(Form1->ComboBox3.isEmpty());
 }
 
 TEST_F(Shell, CardMenuFollowsTheNumberOfDevices)
@@ -243,15 +219,6 @@ TEST_F(Shell, DockingTimerRunsOnlyWhileAMixerIsActiveWithTheMagnet)
     rec->show();
     rec->hide();
     EXPECT_FALSE(rec->Timer1->isActive()) << "hiding stops it";
-}
-
-TEST_F(Shell, RefreshReadsOnlyStripsInUse)
-{
-    start({smallCard("Card A")});
-    for (Strip &s : Form1->strips)
-        EXPECT_EQ(s.cha->Tag, 1) << "no strip is bound before discovery binds them";
-    Form1->Button5Click();
-    EXPECT_EQ(busyState, 0);
 }
 
 TEST(SingleInstance, OneHolderAtATimeAndACrashFreesTheLock)

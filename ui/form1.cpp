@@ -2,6 +2,7 @@
 
 #include "mixer/audiomixer.h"
 #include "ui/panel.h"
+#include "ui/widgets.h"
 
 #include <QEvent>
 #include <QTimer>
@@ -9,11 +10,8 @@
 TForm1::TForm1(QWidget *parent) : TSkinWindow("Form1", parent)
 {
     setWindowTitle(QStringLiteral("Sonvane by Tarkel"));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::black);
-    setPalette(pal);
     resize(373, 173);
+    buildFrame(19, 12, 10);
 
     // The window's mixers open their devices as the window is made.
     Mixer = new TAudioMixer(this);
@@ -24,8 +22,66 @@ TForm1::TForm1(QWidget *parent) : TSkinWindow("Form1", parent)
     Mixer1->setMixerId(1);
     Mixer1->OnControlChange = [this](TAudioMixer *s, uint32_t h, uint32_t id) { Mixer1ControlChange(s, h, id); };
 
+    Label14 = makeLabel(this, "Label14", QStringLiteral("<-- click here to move mixer -->"), QRect(13, 1, 345, 16),
+                        11, Qt::AlignLeft | Qt::AlignVCenter);
+    Label14->setToolTip(QStringLiteral("Click here and drag to move the mixer..."));
+    QPalette titlePalette = Label14->palette();
+    titlePalette.setColor(QPalette::WindowText, Qt::white);
+    Label14->setPalette(titlePalette);
+
+    // The tone panel: treble and bass knobs, their edits and step buttons.
+    chatune = new TPanel(this, "chatune");
+    chatune->setGeometry(10, 16, 70, 146);
+    chatune->setColor(clSilver);
+    gsleq = new TImage(chatune, "gsleq", QRect(0, 16, 18, 130));
+    gsleq->Stretch = true;
+    dsleq = new TImage(chatune, "dsleq", QRect(52, 16, 18, 130));
+    dsleq->Stretch = true;
+    Image5 = new TImage(chatune, "Image5", QRect(0, 0, 70, 16));
+    Image5->Stretch = true;
+    Label6 = makeLabel(chatune, "Label6", QStringLiteral("All tune"), QRect(0, 0, 70, 16), 11, Qt::AlignCenter);
+    makeLabel(chatune, "LabelTreble", QStringLiteral("Treble"), QRect(23, 16, 30, 10), 8, Qt::AlignLeft, QStringLiteral("Serif"));
+    makeLabel(chatune, "LabelBass", QStringLiteral("Bass"), QRect(26, 70, 30, 10), 8, Qt::AlignLeft, QStringLiteral("Serif"));
+    RotaryKnob1 = new TRotaryKnob(chatune, "RotaryKnob1", QRect(20, 25, 30, 30), 0, 65535);
+    RotaryKnob1->setToolTip(QStringLiteral("Turn the knob to ajust the treble..."));
+    RotaryKnob2 = new TRotaryKnob(chatune, "RotaryKnob2", QRect(18, 79, 31, 30), 1, 65535);
+    RotaryKnob2->setToolTip(QStringLiteral("Turn the knob to ajust the bass..."));
+    treplus = new TSpeedButton(chatune, "treplus", QRect(20, 53, 10, 8), TSpeedButton::Arrow::Up);
+    treplus->setToolTip(QStringLiteral("Click to set the treble + 1..."));
+    tremoins = new TSpeedButton(chatune, "tremoins", QRect(20, 62, 10, 8), TSpeedButton::Arrow::Down);
+    tremoins->setToolTip(QStringLiteral("Click to set the volume - 1..."));
+    MaskEdit3 = new TMaskEdit(chatune, "MaskEdit3", QRect(33, 56, 16, 13));
+    MaskEdit3->setText(QStringLiteral("50"));
+    basplus = new TSpeedButton(chatune, "basplus", QRect(21, 109, 10, 8), TSpeedButton::Arrow::Up);
+    basplus->setToolTip(QStringLiteral("Click to set the volume + 1..."));
+    bassmoins = new TSpeedButton(chatune, "bassmoins", QRect(21, 118, 10, 8), TSpeedButton::Arrow::Down);
+    bassmoins->setToolTip(QStringLiteral("Click to set the volume - 1..."));
+    MaskEdit4 = new TMaskEdit(chatune, "MaskEdit4", QRect(33, 112, 16, 13));
+    MaskEdit4->setText(QStringLiteral("50"));
+    for (QWidget *w : std::initializer_list<QWidget *>{treplus, tremoins, basplus, bassmoins})
+        w->setEnabled(false);
+    lrrl = new TPanel(chatune, "lrrl");
+    lrrl->setGeometry(19, 128, 30, 11);
+    lrrl->setCaption(QStringLiteral("L/R"));
+    lrrl->setBevelInner(TBevel::bvRaised);
+    QFont small(QStringLiteral("Arial"));
+    small.setPixelSize(9);
+    lrrl->setFont(small);
+
     for (int s = 1; s <= PlayStripCount; ++s)
         buildStrip(strip(s), this, s, true);
+
+    Panel108 = new TPanel(this, "Panel108");
+    Panel108->setGeometry(width() - 14, 0, 14, 20);
+    Panel108->setCaption(QStringLiteral("x"));
+    Panel107 = new TPanel(this, "Panel107");
+    Panel107->setGeometry(width() - 14, height() - 14, 14, 14);
+    Panel107->setCaption(QStringLiteral("X"));
+    for (TPanel *p : {Panel108, Panel107}) {
+        p->setToolTip(QStringLiteral("Click to hide the play mixer."));
+        p->setBevelInner(TBevel::bvRaised);
+        p->setFont(small);
+    }
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));

@@ -9,8 +9,14 @@
 
 #include <array>
 
+class QLabel;
 class QTimer;
 class TAudioMixer;
+class TImage;
+class TMaskEdit;
+class TPanel;
+class TRotaryKnob;
+class TSpeedButton;
 
 class TForm1 : public TSkinWindow
 {
@@ -24,8 +30,28 @@ public:
     std::array<Strip, PlayStripCount> strips; // strip s at strips[s - 1]
     Strip &strip(int s) { return strips[static_cast<std::size_t>(s - 1)]; }
 
-    QStringList ComboBox1; // device list (strip initialisation)
-    QStringList ComboBox2; // playback line names
+    QLabel *Label14 = nullptr;  // title
+    TPanel *Panel108 = nullptr; // close panels, top and bottom right
+    TPanel *Panel107 = nullptr;
+
+    // The tone panel.
+    TPanel *chatune = nullptr;
+    TImage *Image5 = nullptr;
+    QLabel *Label6 = nullptr;
+    TImage *gsleq = nullptr;
+    TImage *dsleq = nullptr;
+    TRotaryKnob *RotaryKnob1 = nullptr; // treble
+    TRotaryKnob *RotaryKnob2 = nullptr; // bass
+    TMaskEdit *MaskEdit3 = nullptr;
+    TMaskEdit *MaskEdit4 = nullptr;
+    TSpeedButton *treplus = nullptr;
+    TSpeedButton *tremoins = nullptr;
+    TSpeedButton *basplus = nullptr;
+    TSpeedButton *bassmoins = nullptr;
+    TPanel *lrrl = nullptr; // channel swap switch
+
+    QStringList ComboBox1; // the card's destination names
+    QStringList ComboBox2; // playback line names: destination, then its sources
     QStringList ComboBox3; // recording line names: destination, then its sources
 
     QTimer *Timer1 = nullptr; // 3000 ms: tray icons on, splash off
@@ -45,6 +71,10 @@ public:
     void button2Click();
     // Loads the configuration file.
     void optionsClick();
+    // Playback look refresh: strip pictures and window colour.
+    void imageplayClick();
+    // Recording look refresh.
+    void imagerecClick();
     // getc1 ... getc12: reads strip s from the card.
     void getc(int s);
     // The two-window tray icon's click action.

@@ -2,47 +2,95 @@
 
 #include "mixer/audiomixer.h"
 #include "ui/panel.h"
+#include "ui/widgets.h"
 
 #include <QAction>
 #include <QEvent>
-#include <QLabel>
 #include <QMenu>
 #include <QTimer>
+
+namespace {
+QAction *item(QMenu *menu, const char *name, const QString &caption, bool checkable = false, bool checked = false)
+{
+    QAction *a = menu->addAction(caption);
+    a->setObjectName(QLatin1String(name));
+    a->setCheckable(checkable);
+    a->setChecked(checked);
+    return a;
+}
+} // namespace
 
 Trec::Trec(QWidget *parent) : TSkinWindow("rec", parent)
 {
     setWindowTitle(QStringLiteral("Capvane by Tarkel"));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::black);
-    setPalette(pal);
     resize(373, 175);
+    buildFrame(19, 12, 10);
 
     Mixer = new TAudioMixer(this);
     Mixer->setObjectName(QStringLiteral("Mixer"));
 
+    Label14 = makeLabel(this, "Label14", QStringLiteral("<-- click here to move mixer -->"), QRect(13, 1, 345, 16),
+                        11, Qt::AlignLeft | Qt::AlignVCenter);
+    Label14->setToolTip(QStringLiteral("Drag the mixer with the borders..."));
+    QPalette titlePalette = Label14->palette();
+    titlePalette.setColor(QPalette::WindowText, Qt::white);
+    Label14->setPalette(titlePalette);
+
     for (int s = 1; s <= RecStripCount; ++s)
         buildStrip(strip(s), this, s, false);
 
-    Label14 = new QLabel(this);
-    Label14->setObjectName(QStringLiteral("Label14"));
-    Label14->setGeometry(13, 1, 340, 16);
+    QFont small(QStringLiteral("Arial"));
+    small.setPixelSize(9);
+    Panel108 = new TPanel(this, "Panel108");
+    Panel108->setGeometry(width() - 14, 0, 14, 20);
+    Panel107 = new TPanel(this, "Panel107");
+    Panel107->setGeometry(width() - 14, height() - 14, 14, 14);
+    for (TPanel *p : {Panel108, Panel107}) {
+        p->setCaption(QStringLiteral("X"));
+        p->setToolTip(QStringLiteral("Click to hide the record mixer."));
+        p->setBevelInner(TBevel::bvRaised);
+        p->setFont(small);
+    }
 
     PopupMenu = new QMenu(this);
     PopupMenu->setObjectName(QStringLiteral("PopupMenu"));
     for (int n = 1; n <= 5; ++n) {
-        QAction *item = PopupMenu->addAction(QStringLiteral("Audio card %1").arg(n));
-        item->setObjectName(QStringLiteral("card%1").arg(n));
-        item->setCheckable(true);
-        item->setChecked(n == 1);
-        connect(item, &QAction::triggered, this, [this, n] { cardClick(n); });
-        card[static_cast<std::size_t>(n - 1)] = item;
+        QAction *a = item(PopupMenu, qPrintable(QStringLiteral("card%1").arg(n)),
+                          QStringLiteral("Audio card %1").arg(n), true, n == 1);
+        connect(a, &QAction::triggered, this, [this, n] { cardClick(n); });
+        card[static_cast<std::size_t>(n - 1)] = a;
     }
     PopupMenu->addSeparator();
-    magnet = PopupMenu->addAction(QStringLiteral("Magnet between the mixers"));
-    magnet->setObjectName(QStringLiteral("magnet"));
-    magnet->setCheckable(true);
-    magnet->setChecked(true);
+    Option = PopupMenu->addMenu(QStringLiteral("Looks"));
+    Option->setObjectName(QStringLiteral("Option"));
+    GreenSilver1 = item(Option, "GreenSilver1", QStringLiteral("Colored borders"), true, true);
+    Silverborders1 = item(Option, "Silverborders1", QStringLiteral("Silver borders"), true, false);
+    Option->addSeparator()->setObjectName(QStringLiteral("Otheroptions1"));
+    BlackPlay1 = item(Option, "BlackPlay1", QStringLiteral("Black Play"), true, true);
+    BlackRec1 = item(Option, "BlackRec1", QStringLiteral("Black Rec"), true, true);
+    WhitePlay1 = item(Option, "WhitePlay1", QStringLiteral("White Play"), true, false);
+    WhiteRec1 = item(Option, "WhiteRec1", QStringLiteral("White Rec"), true, false);
+    // The menu toggles check marks itself; the handlers set them as the looks
+    // require, so a click is undone first.
+    const auto handler = [this](QAction *a, void (Trec::*click)()) {
+        connect(a, &QAction::triggered, this, [this, a, click] {
+            a->setChecked(!a->isChecked());
+            (this->*click)();
+        });
+    };
+    handler(GreenSilver1, &Trec::GreenSilver1Click);
+    handler(Silverborders1, &Trec::Silverborders1Click);
+    handler(BlackPlay1, &Trec::BlackPlay1Click);
+    handler(WhitePlay1, &Trec::BlackPlay1Click);
+    handler(BlackRec1, &Trec::BlackRec1Click);
+    handler(WhiteRec1, &Trec::BlackRec1Click);
+    magnet = item(PopupMenu, "magnet", QStringLiteral("Magnet between the mixers"), true, true);
+    chanel = item(PopupMenu, "chanel", QStringLiteral("Visible channels"));
+    PopupMenu->addSeparator();
+    Quit1 = item(PopupMenu, "Quit1", QStringLiteral("Terminate Sonvane and Quit"));
+    PopupMenu->addSeparator();
+    save = item(PopupMenu, "save", QStringLiteral("Save your configuration"));
+    OK = item(PopupMenu, "OK", QStringLiteral("OK, close the menu..."));
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));

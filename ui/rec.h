@@ -1,5 +1,5 @@
-// The recording mixer window.  Its popup menu is the tray menu, which starts
-// with the five card items.
+// The recording mixer window.  Its popup menu is the tray menu: card
+// choice, looks, docking, visible channels, save and quit.
 #pragma once
 
 #include "binding/strip.h"
@@ -12,6 +12,7 @@ class QLabel;
 class QMenu;
 class QTimer;
 class TAudioMixer;
+class TPanel;
 
 class Trec : public TSkinWindow
 {
@@ -25,10 +26,25 @@ public:
     Strip &strip(int s) { return strips[static_cast<std::size_t>(s - 1)]; }
 
     QLabel *Label14 = nullptr; // title
+    TPanel *Panel108 = nullptr;
+    TPanel *Panel107 = nullptr;
+
     QMenu *PopupMenu = nullptr;
     std::array<QAction *, 5> card{}; // card1 ... card5
-    QAction *magnet = nullptr;       // "Magnet between the mixers"
-    QTimer *Timer1 = nullptr;        // docking, 300 ms
+    QMenu *Option = nullptr;         // "Looks"
+    QAction *GreenSilver1 = nullptr; // "Colored borders"
+    QAction *Silverborders1 = nullptr;
+    QAction *BlackPlay1 = nullptr;
+    QAction *BlackRec1 = nullptr;
+    QAction *WhitePlay1 = nullptr;
+    QAction *WhiteRec1 = nullptr;
+    QAction *magnet = nullptr; // "Magnet between the mixers"
+    QAction *chanel = nullptr; // "Visible channels"
+    QAction *Quit1 = nullptr;
+    QAction *save = nullptr;
+    QAction *OK = nullptr;
+
+    QTimer *Timer1 = nullptr; // docking, 300 ms
 
     void FormCreate();
     // card1Click ... card5Click: selects card N (1..5).
@@ -36,6 +52,12 @@ public:
     // getc1 ... getc10: reads recording strip s from the card.
     void getc(int s);
     void Timer1Timer();
+
+    // Looks.
+    void GreenSilver1Click();
+    void Silverborders1Click();
+    void BlackPlay1Click(); // "Black Play" and "White Play" flip the pair
+    void BlackRec1Click();  // "Black Rec" and "White Rec" flip the pair
 
     void FormActivate();
     void FormHide();
