@@ -4,6 +4,7 @@
 #include "shell/globals.h"
 #include "shell/listdevices.h"
 #include "shell/messages.h"
+#include "shell/report.h"
 #include "shell/singleinstance.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
@@ -12,6 +13,7 @@
 #include "ui/rec.h"
 
 #include <QApplication>
+#include <QJsonDocument>
 
 #include <cstdio>
 
@@ -30,6 +32,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
             options.version = true;
         } else if (arg == QLatin1String("--list-devices")) {
             options.listDevices = true;
+        } else if (arg == QLatin1String("--report")) {
+            options.report = true;
         } else if (arg == QLatin1String("--virtual-cards") || arg.startsWith(QLatin1String("--virtual-cards="))) {
             QString files;
             if (arg.contains(QLatin1Char('='))) {
@@ -63,6 +67,8 @@ QString usageText()
         "  --virtual-cards FILE[,FILE...]  use these virtual sound cards instead of the\n"
         "                                  system's sound cards\n"
         "  --list-devices                  print every mixer device's lines and controls\n"
+        "  --report                        start without showing a window, print the state of\n"
+        "                                  both mixers as JSON and exit\n"
         "  --help                          show this help\n"
         "  --version                       show the version\n");
 }
@@ -143,10 +149,23 @@ int sonvaneMain(int argc, char **argv)
         return 0;
     }
 
+    if (options.report) {
+        // No window is shown: draw off screen so no display is needed.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        QApplication app(argc, argv);
+        setMessageHook([](const QString &, TMsgDlgType, TMsgDlgButtons) { return int(mrOk); });
+        createWindows();
+        std::fputs(QJsonDocument(makeReport()).toJson(QJsonDocument::Indented).constData(), stdout);
+        destroyWindows();
+        setMessageHook(nullptr);
+        MixerDriver::install(nullptr);
+        return 0;
+    }
+
     cardIndex = 0;
     busyState = 1;
     startingUp = true;
-    busyState = 1;
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sonvane"));

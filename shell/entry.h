@@ -8,6 +8,7 @@ struct CommandLine
 {
     QStringList virtualCards;
     bool listDevices = false;
+    bool report = false;
     bool help = false;
     bool version = false;
     QString error; // set when the command line cannot be used

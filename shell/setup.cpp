@@ -13,6 +13,8 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QSystemTrayIcon>
 #include <QTimer>
 
@@ -158,6 +160,10 @@ void TForm1::Timer1Timer()
     // Without a notification area nothing could open the mixers: show them.
     if (!QSystemTrayIcon::isSystemTrayAvailable()) {
         std::fprintf(stderr, "sonvane: this desktop has no system tray; showing both mixers\n");
+        if (QScreen *screen = QGuiApplication::primaryScreen()) {
+            const QRect area = screen->availableGeometry();
+            move(area.center().x() - width() / 2, area.top() + area.height() / 4);
+        }
         const int d = (width() - rec->width()) / 2;
         rec->move(x() + d, y() + height());
         trayiconf1bClick();

@@ -3,6 +3,9 @@
 #include "helpers.h"
 
 #include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
@@ -80,6 +83,41 @@ TEST(CommandLine, BadInputExitsWithStatusTwoAndOneMessage)
         EXPECT_TRUE(r.err.contains(c.message)) << r.err.toStdString();
         EXPECT_EQ(r.err.count(QLatin1Char('\n')), 1) << "one line";
     }
+}
+
+TEST(CommandLine, ReportPrintsTheStateOfBothMixers)
+{
+    const ProcessResult r = runSonvane({QStringLiteral("--virtual-cards"), card("classic-codec.json"), QStringLiteral("--report")});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    QJsonParseError error;
+    const QJsonObject report = QJsonDocument::fromJson(r.out.toUtf8(), &error).object();
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << r.out.left(200).toStdString();
+    const QJsonObject state = report[QStringLiteral("state")].toObject();
+    EXPECT_EQ(state[QStringLiteral("playDest")].toInt(), 0);
+    EXPECT_EQ(state[QStringLiteral("recDest")].toInt(), 1);
+    EXPECT_TRUE(state[QStringLiteral("hasBass")].toBool());
+    EXPECT_EQ(state[QStringLiteral("muxIndex")].toInt(), 0);
+    EXPECT_EQ(state[QStringLiteral("busyState")].toInt(), 0);
+    const QJsonObject play = report[QStringLiteral("playback")].toObject();
+    EXPECT_EQ(play[QStringLiteral("width")].toInt(), 11 * 71 + 18) << "the tone panel and ten strips";
+    EXPECT_EQ(play[QStringLiteral("title")].toString(), "Master Volume Classic AC97 Codec");
+    const QJsonObject strip6 = play[QStringLiteral("strips")].toArray().at(5).toObject();
+    EXPECT_EQ(strip6[QStringLiteral("name")].toString(), "Microphone");
+    const QJsonObject extra = strip6[QStringLiteral("widgets")].toObject()[QStringLiteral("extra1")].toObject();
+    EXPECT_EQ(extra[QStringLiteral("name")].toString(), "co16");
+    EXPECT_EQ(extra[QStringLiteral("caption")].toString(), "mic");
+    EXPECT_TRUE(extra[QStringLiteral("visible")].toBool());
+    const QJsonObject recording = report[QStringLiteral("recording")].toObject();
+    EXPECT_EQ(recording[QStringLiteral("title")].toString(), "Recording Control Classic AC97 Codec");
+    const QJsonObject recStrip2 = recording[QStringLiteral("strips")].toArray().at(1).toObject();
+    EXPECT_EQ(recStrip2[QStringLiteral("widgets")].toObject()[QStringLiteral("mute")].toObject()[QStringLiteral("caption")].toString(),
+              "select");
+    EXPECT_EQ(report[QStringLiteral("cards")].toArray().at(0).toObject()[QStringLiteral("caption")].toString(),
+              "Classic AC97 Codec");
+
+    const ProcessResult none = runSonvane({QStringLiteral("--report")});
+    EXPECT_EQ(none.status, 0) << "no mixer device is a state, not an error";
+    EXPECT_TRUE(none.err.contains(QStringLiteral("No mixer present in the system !")));
 }
 
 TEST(CommandLine, HelpAndVersion)
