@@ -6,6 +6,7 @@
 #include "binding/striptables.h"
 
 class QLabel;
+class TLabel;
 class QWidget;
 class TImage;
 class TMaskEdit;
@@ -23,7 +24,7 @@ struct Strip
     TImage *dsl = nullptr;
     TPanel *namePanel = nullptr; // on the window; Tag = home x position
     TImage *nameImage = nullptr;
-    QLabel *nameLabel = nullptr;
+    TLabel *nameLabel = nullptr;
 
     TPanel *meterPanel = nullptr;
     QLabel *peakLabel = nullptr;

@@ -110,6 +110,9 @@ void TForm1::MixerControlChange(TAudioMixer *, uint32_t, uint32_t)
     if (busyState != 0)
         return;
     if (knownCardName != Mixer->ProductName()) {
+        // The message box runs its own event loop: keep the notices that
+        // arrive meanwhile from showing it again.
+        busyState = 1;
         MessageDlg(QStringLiteral("Your System Sound-Cards has changed outside Sonvane. You have to "
                                   "terminate Sonvane and reload it again..."),
                    TMsgDlgType::mtWarning, TMsgDlgButtons::mbOK);

@@ -129,7 +129,8 @@ TEST_F(MixerValues, SelectingThroughMuxAndMixer)
     EXPECT_EQ(values(1, -1, MIXERCONTROL_CONTROLTYPE_MUX), (std::vector<int32_t>{0, 0, 1, 0}))
         << "a MUX selects exactly this source";
     EXPECT_TRUE(mixer->WriteLineVolume(1, 2, -1, -1, 0));
-    EXPECT_EQ(values(1, -1, MIXERCONTROL_CONTROLTYPE_MUX), (std::vector<int32_t>{0, 0, 0, 0}));
+    EXPECT_EQ(values(1, -1, MIXERCONTROL_CONTROLTYPE_MUX), (std::vector<int32_t>{0, 0, 1, 0}))
+        << "a MUX write with no item on is asked for, and the card refuses it";
 
     EXPECT_TRUE(mixer->WriteLineVolume(2, 1, -1, -1, 1));
     EXPECT_EQ(values(2, -1, MIXERCONTROL_CONTROLTYPE_MIXER), (std::vector<int32_t>{1, 1, 2, 0}))

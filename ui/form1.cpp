@@ -2,20 +2,20 @@
 
 #include "mixer/audiomixer.h"
 #include "ui/panel.h"
+#include "shell/globals.h"
 #include "ui/widgets.h"
 
 #include <QEvent>
+#include <QMouseEvent>
 #include <QTimer>
 
-TForm1::TForm1(QWidget *parent) : TSkinWindow("Form1", parent)
+TForm1::TForm1(QWidget *) : TMixerWindow("Form1", true, 75)
 {
     setWindowTitle(QStringLiteral("Sonvane by Tarkel"));
     resize(373, 173);
     buildFrame(19, 12, 10);
 
     // The window's mixers open their devices as the window is made.
-    Mixer = new TAudioMixer(this);
-    Mixer->setObjectName(QStringLiteral("Mixer"));
     Mixer->OnControlChange = [this](TAudioMixer *s, uint32_t h, uint32_t id) { MixerControlChange(s, h, id); };
     Mixer1 = new TAudioMixer(this);
     Mixer1->setObjectName(QStringLiteral("Mixer1"));
@@ -62,7 +62,8 @@ TForm1::TForm1(QWidget *parent) : TSkinWindow("Form1", parent)
         w->setEnabled(false);
     lrrl = new TPanel(chatune, "lrrl");
     lrrl->setGeometry(19, 128, 30, 11);
-    lrrl->setCaption(QStringLiteral("L/R"));
+    lrrl->setCaption(QStringLiteral("<L R>"));
+    lrrl->OnMouseDown = [this](QMouseEvent *) { lrrlMouseDown(); };
     lrrl->setBevelInner(TBevel::bvRaised);
     QFont small(QStringLiteral("Arial"));
     small.setPixelSize(9);
@@ -70,6 +71,16 @@ TForm1::TForm1(QWidget *parent) : TSkinWindow("Form1", parent)
 
     for (int s = 1; s <= PlayStripCount; ++s)
         buildStrip(strip(s), this, s, true);
+    wireStrips(strips);
+
+    frameLeft->setObjectName(QStringLiteral("Image2"));
+    frameRight->setObjectName(QStringLiteral("Image4"));
+    frameLeft->OnMouseDown = [this](QMouseEvent *e) {
+        Image2MouseDown();
+        e->ignore();
+    };
+    frameRight->OnMouseDown = [](QMouseEvent *) {};
+    frameRight->OnMouseUp = [this](QMouseEvent *) { Image2MouseDown(); };
 
     Panel108 = new TPanel(this, "Panel108");
     Panel108->setGeometry(width() - 14, 0, 14, 20);
@@ -93,6 +104,24 @@ TForm1::TForm1(QWidget *parent) : TSkinWindow("Form1", parent)
     Timer2->setObjectName(QStringLiteral("Timer2"));
     Timer2->setInterval(10);
     connect(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
+}
+
+void TForm1::lrrlMouseDown()
+{
+    if (lrrl->Caption() != QLatin1String("<L R>")) {
+        lrrl->setCaption(QStringLiteral("<L R>"));
+        lrrl->setBevelInner(TBevel::bvRaised);
+        reverseLR = false;
+    } else {
+        lrrl->setCaption(QStringLiteral("<R L>"));
+        lrrl->setBevelInner(TBevel::bvLowered);
+        reverseLR = true;
+    }
+}
+
+void TForm1::Image2MouseDown()
+{
+    frameLeft->hide();
 }
 
 void TForm1::hideEvent(QHideEvent *e)

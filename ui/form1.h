@@ -3,7 +3,7 @@
 #pragma once
 
 #include "binding/strip.h"
-#include "ui/skinwindow.h"
+#include "ui/mixerwindow.h"
 
 #include <QStringList>
 
@@ -18,13 +18,12 @@ class TPanel;
 class TRotaryKnob;
 class TSpeedButton;
 
-class TForm1 : public TSkinWindow
+class TForm1 : public TMixerWindow
 {
     Q_OBJECT
 public:
     explicit TForm1(QWidget *parent = nullptr);
 
-    TAudioMixer *Mixer = nullptr;  // follows cardIndex
     TAudioMixer *Mixer1 = nullptr; // device 1 (device 0 again with a single device)
 
     std::array<Strip, PlayStripCount> strips; // strip s at strips[s - 1]
@@ -75,14 +74,18 @@ public:
     void imageplayClick();
     // Recording look refresh.
     void imagerecClick();
-    // getc1 ... getc12: reads strip s from the card.
-    void getc(int s);
     // The two-window tray icon's click action.
     void trayiconf1bClick();
 
     void MixerControlChange(TAudioMixer *Sender, uint32_t MixerH, uint32_t ID);
     void Mixer1ControlChange(TAudioMixer *Sender, uint32_t MixerH, uint32_t ID);
     void ComboBox1Change();
+
+    // The channel swap switch: shows and writes left and right exchanged.
+    void lrrlMouseDown();
+    // A press on the left frame or a click on the right one hides the left
+    // frame.
+    void Image2MouseDown();
 
     void Timer1Timer();
     void Timer2Timer();

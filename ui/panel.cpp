@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 TPanel::TPanel(QWidget *parent, const char *name) : QWidget(parent)
 {
@@ -70,4 +71,12 @@ void TPanel::mouseReleaseEvent(QMouseEvent *e)
         OnMouseUp(e);
     else
         QWidget::mouseReleaseEvent(e);
+}
+
+void TPanel::wheelEvent(QWheelEvent *e)
+{
+    if (OnWheel)
+        OnWheel(e);
+    else
+        QWidget::wheelEvent(e);
 }

@@ -44,11 +44,13 @@ public:
     // Mouse handlers the windows attach (press and release on the panel).
     std::function<void(QMouseEvent *)> OnMouseDown;
     std::function<void(QMouseEvent *)> OnMouseUp;
+    std::function<void(QWheelEvent *)> OnWheel;
 
 protected:
     void paintEvent(QPaintEvent *) override;
     void mousePressEvent(QMouseEvent *e) override;
     void mouseReleaseEvent(QMouseEvent *e) override;
+    void wheelEvent(QWheelEvent *e) override;
 
 private:
     TColor FColor = clSilver;

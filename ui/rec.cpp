@@ -20,14 +20,11 @@ QAction *item(QMenu *menu, const char *name, const QString &caption, bool checka
 }
 } // namespace
 
-Trec::Trec(QWidget *parent) : TSkinWindow("rec", parent)
+Trec::Trec(QWidget *) : TMixerWindow("rec", false, 100)
 {
     setWindowTitle(QStringLiteral("Capvane by Tarkel"));
     resize(373, 175);
     buildFrame(19, 12, 10);
-
-    Mixer = new TAudioMixer(this);
-    Mixer->setObjectName(QStringLiteral("Mixer"));
 
     Label14 = makeLabel(this, "Label14", QStringLiteral("<-- click here to move mixer -->"), QRect(13, 1, 345, 16),
                         11, Qt::AlignLeft | Qt::AlignVCenter);
@@ -38,6 +35,7 @@ Trec::Trec(QWidget *parent) : TSkinWindow("rec", parent)
 
     for (int s = 1; s <= RecStripCount; ++s)
         buildStrip(strip(s), this, s, false);
+    wireStrips(strips);
 
     QFont small(QStringLiteral("Arial"));
     small.setPixelSize(9);

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "binding/strip.h"
-#include "ui/skinwindow.h"
+#include "ui/mixerwindow.h"
 
 #include <array>
 
@@ -14,13 +14,11 @@ class QTimer;
 class TAudioMixer;
 class TPanel;
 
-class Trec : public TSkinWindow
+class Trec : public TMixerWindow
 {
     Q_OBJECT
 public:
     explicit Trec(QWidget *parent = nullptr);
-
-    TAudioMixer *Mixer = nullptr; // follows cardIndex, no notices
 
     std::array<Strip, RecStripCount> strips;
     Strip &strip(int s) { return strips[static_cast<std::size_t>(s - 1)]; }
@@ -49,8 +47,6 @@ public:
     void FormCreate();
     // card1Click ... card5Click: selects card N (1..5).
     void cardClick(int N);
-    // getc1 ... getc10: reads recording strip s from the card.
-    void getc(int s);
     void Timer1Timer();
 
     // Looks.

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRegularExpressionValidator>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -94,6 +95,12 @@ void TMaskEdit::setText2(const QString &t)
         setText(t);
 }
 
+void TMaskEdit::focusInEvent(QFocusEvent *e)
+{
+    QLineEdit::focusInEvent(e);
+    QTimer::singleShot(0, this, &QLineEdit::selectAll);
+}
+
 // ------------------------------------------------------------ TSpeedButton
 
 TSpeedButton::TSpeedButton(QWidget *parent, const char *name, QRect geometry, Arrow arrow)
@@ -157,10 +164,26 @@ void TSpeedButton::changeEvent(QEvent *e)
 
 // ------------------------------------------------------------------ labels
 
-QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption, QRect geometry, int pixelSize,
+void TLabel::mousePressEvent(QMouseEvent *e)
+{
+    if (OnMouseDown)
+        OnMouseDown(e);
+    else
+        QLabel::mousePressEvent(e);
+}
+
+void TLabel::mouseReleaseEvent(QMouseEvent *e)
+{
+    if (OnMouseUp)
+        OnMouseUp(e);
+    else
+        QLabel::mouseReleaseEvent(e);
+}
+
+TLabel *makeLabel(QWidget *parent, const char *name, const QString &caption, QRect geometry, int pixelSize,
                   Qt::Alignment alignment, const QString &family)
 {
-    auto *label = new QLabel(caption, parent);
+    auto *label = new TLabel(caption, parent);
     label->setObjectName(QLatin1String(name));
     label->setGeometry(geometry);
     label->setAlignment(alignment);

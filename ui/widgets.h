@@ -48,6 +48,10 @@ public:
     // no change.
     QString Text() const { return text(); }
     void setText2(const QString &t);
+
+protected:
+    // A click into the small edit selects its value, so typing replaces it.
+    void focusInEvent(QFocusEvent *e) override;
 };
 
 // A small flat button with an arrow (step buttons).
@@ -73,8 +77,22 @@ private:
     bool down = false;
 };
 
+// A label that reports presses (the strips' name labels).
+class TLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+    std::function<void(QMouseEvent *)> OnMouseDown;
+    std::function<void(QMouseEvent *)> OnMouseUp;
+
+protected:
+    void mousePressEvent(QMouseEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
+};
+
 // A label with a name, font size in pixels and alignment.
-QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption, QRect geometry,
+TLabel *makeLabel(QWidget *parent, const char *name, const QString &caption, QRect geometry,
                   int pixelSize = 11, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter,
                   const QString &family = QStringLiteral("Arial"));
 

@@ -203,6 +203,16 @@ MMRESULT VirtualMixerDriver::setControlDetails(HMIXER handle, const MIXERCONTROL
         return MMSYSERR_INVALPARAM;
     if (c->failWrite)
         return MMSYSERR_ERROR;
+    // A single-select list always has exactly one item on: like a real
+    // card, it refuses a write that would leave none or several.
+    if ((c->info.dwControlType & MIXERCONTROL_CT_CLASS_MASK) == MIXERCONTROL_CT_CLASS_LIST
+        && !(c->info.dwControlType & 0x01000000u)) {
+        for (uint32_t ch = 0; ch < details->cChannels; ++ch) {
+            const int32_t *row = details->paDetails + ch * c->items;
+            if (std::count_if(row, row + c->items, [](int32_t v) { return v != 0; }) != 1)
+                return MMSYSERR_INVALPARAM;
+        }
+    }
     std::vector<int32_t> values = c->values;
     for (uint32_t ch = 0; ch < c->storedChannels; ++ch) {
         // One channel in the request sets every channel alike.

@@ -1,0 +1,71 @@
+// What the two mixer windows share: their mixer, their strips and every
+// strip operation (read, write, drag, steps, toggles).  The playback window
+// and the recording window differ only where the strips say so.
+#pragma once
+
+#include "binding/strip.h"
+#include "ui/skinwindow.h"
+
+#include <span>
+
+class QMouseEvent;
+class QTimer;
+class QWheelEvent;
+class TAudioMixer;
+class TImage;
+class TMaskEdit;
+
+class TMixerWindow : public TSkinWindow
+{
+    Q_OBJECT
+public:
+    TMixerWindow(const char *name, bool playback, int repeatInterval);
+
+    TAudioMixer *Mixer = nullptr; // follows cardIndex
+    QTimer *Timer4 = nullptr;     // step button auto-repeat
+
+    const bool playback;
+    // The destination the strips show: playDest or recDest.
+    int destination() const;
+    std::span<Strip> stripList() { return FStrips; }
+    Strip &stripAt(int s) { return FStrips[static_cast<std::size_t>(s - 1)]; }
+
+    // getc1 ...: reads strip s from the card into its widgets.
+    void getc(int s);
+    // editc1 ...: writes strip s (main edit, mute, extra switches) to the card.
+    void editc(int s);
+    // editc12, editc22 ...: writes strip s driven by its right edit.
+    void editcRight(int s);
+    // One step of the step button whose repeat code is `code`.
+    virtual void stepButton(int code);
+    // The repeat timer: steps the held button again.
+    void Timer4Timer();
+
+    // Presses of the strip's toggles.
+    void muteMouseDown(int s);
+    void soloMouseDown(int s);
+    void linkedMouseDown(int s);
+    void extraMouseDown(int s, int which);
+    void panelMouseUp(); // release of a mute, select or extra switch panel
+
+protected:
+    // Connects the widgets of every strip to the operations; called by the
+    // windows once their strips exist.
+    void wireStrips(std::span<Strip> strips);
+
+private:
+    void cursorPress(Strip &s, bool right, QMouseEvent *e);
+    void cursorMove(Strip &s, bool right, QMouseEvent *e);
+    void cursorRelease(Strip &s, bool right, QMouseEvent *e);
+    int dragPosition(Strip &s, bool right, QMouseEvent *e) const;
+    void wheelStep(Strip &s, bool right, QWheelEvent *e);
+    void stepEdit(TMaskEdit *edit, int direction);
+    void setLinked(Strip &s);
+    void setSeparate(Strip &s);
+    void nameMouseDown(Strip &s);
+    void nameMouseUp(Strip &s);
+    void writeExtraSwitches(Strip &s);
+
+    std::span<Strip> FStrips;
+    int wheelRemainder = 0;
+};
