@@ -87,12 +87,3 @@ void BM_WriteLineVolumeChanged(benchmark::State &state)
 BENCHMARK(BM_WriteLineVolumeChanged);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

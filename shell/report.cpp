@@ -1,6 +1,7 @@
 #include "shell/report.h"
 
 #include "binding/strip.h"
+#include "mixer/audiomixer.h"
 #include "shell/globals.h"
 #include "ui/form1.h"
 #include "ui/rec.h"
@@ -74,17 +75,33 @@ std::vector<std::pair<const char *, QWidget *>> roles(const Strip &s)
     return r;
 }
 
-template <std::size_t N>
-QJsonArray describeStrips(std::array<Strip, N> &strips, QWidget *window)
+// What the card holds for a strip's line right now.
+QJsonObject cardValues(TMixerWindow *window, const Strip &s)
+{
+    int32_t left = -1, right = -1, mute = -1;
+    bool stereo = false, volDisabled = false, muteDisabled = false;
+    QJsonObject o;
+    o[QStringLiteral("exists")] = window->Mixer->ReadLineVolume(window->destination(), s.connection(), left, right,
+                                                               mute, stereo, volDisabled, muteDisabled);
+    o[QStringLiteral("left")] = left;
+    o[QStringLiteral("right")] = right;
+    o[QStringLiteral("mute")] = mute;
+    o[QStringLiteral("stereo")] = stereo;
+    return o;
+}
+
+QJsonArray describeStrips(TMixerWindow *window)
 {
     QJsonArray list;
-    for (const Strip &s : strips) {
+    for (const Strip &s : window->stripList()) {
         QJsonObject o;
         o[QStringLiteral("strip")] = s.number;
         o[QStringLiteral("inUse")] = s.cha->Tag;
         o[QStringLiteral("visible")] = s.cha->isVisibleTo(window);
         o[QStringLiteral("x")] = s.cha->x();
         o[QStringLiteral("name")] = s.nameLabel->text();
+        if (s.inUse())
+            o[QStringLiteral("card")] = cardValues(window, s);
         QJsonObject widgets;
         for (const auto &[role, w] : roles(s)) {
             QJsonObject d = describe(w, window);
@@ -133,7 +150,7 @@ QJsonObject makeReport()
     state[QStringLiteral("meterName")] = meterName;
 
     QJsonObject play = describeWindow(Form1, Form1->Label14);
-    play[QStringLiteral("strips")] = describeStrips(Form1->strips, Form1);
+    play[QStringLiteral("strips")] = describeStrips(Form1);
     QJsonObject tone = describe(Form1->chatune, Form1);
     for (QWidget *w : std::initializer_list<QWidget *>{Form1->RotaryKnob1, Form1->RotaryKnob2, Form1->MaskEdit3,
                                                        Form1->MaskEdit4, Form1->treplus, Form1->tremoins,
@@ -142,7 +159,7 @@ QJsonObject makeReport()
     play[QStringLiteral("tone")] = tone;
 
     QJsonObject recording = describeWindow(rec, rec->Label14);
-    recording[QStringLiteral("strips")] = describeStrips(rec->strips, rec);
+    recording[QStringLiteral("strips")] = describeStrips(rec);
 
     QJsonArray menu;
     for (QAction *a : rec->card) {
