@@ -34,6 +34,23 @@ CommandLine parseCommandLine(const QStringList &arguments)
             options.listDevices = true;
         } else if (arg == QLatin1String("--report")) {
             options.report = true;
+        } else if (arg == QLatin1String("--show") || arg.startsWith(QLatin1String("--show="))) {
+            QString list;
+            if (arg.contains(QLatin1Char('=')))
+                list = arg.section(QLatin1Char('='), 1);
+            else if (i + 1 < arguments.size())
+                list = arguments.at(++i);
+            for (const QString &w : list.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+                if (w != QLatin1String("play") && w != QLatin1String("rec") && w != QLatin1String("vu")) {
+                    options.error = QStringLiteral("--show takes play, rec and vu, not \"%1\"").arg(w);
+                    return options;
+                }
+                options.show << w;
+            }
+            if (options.show.isEmpty()) {
+                options.error = QStringLiteral("--show needs a list of windows: play, rec, vu");
+                return options;
+            }
         } else if (arg == QLatin1String("--virtual-cards") || arg.startsWith(QLatin1String("--virtual-cards="))) {
             QString files;
             if (arg.contains(QLatin1Char('='))) {
@@ -69,6 +86,7 @@ QString usageText()
         "  --list-devices                  print every mixer device's lines and controls\n"
         "  --report                        start without showing a window, print the state of\n"
         "                                  both mixers as JSON and exit\n"
+        "  --show play,rec,vu              show these windows once started\n"
         "  --help                          show this help\n"
         "  --version                       show the version\n");
 }
@@ -179,6 +197,7 @@ int sonvaneMain(int argc, char **argv)
         return 0;
     }
 
+    windowsToShow = options.show;
     createWindows();
     Form3->show();
     const int status = terminateRequested() ? 0 : app.exec();

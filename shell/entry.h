@@ -9,6 +9,7 @@ struct CommandLine
     QStringList virtualCards;
     bool listDevices = false;
     bool report = false;
+    QStringList show; // windows to show once started: play, rec, vu
     bool help = false;
     bool version = false;
     QString error; // set when the command line cannot be used

@@ -26,6 +26,7 @@ uint8_t meterDest = 0;
 QString meterName;
 int dragOrigin = 0;
 int repeatCode = 0;
+QStringList windowsToShow;
 int holdLeft = 0;
 int holdRight = 0;
 int overPeakCount = 0;
@@ -49,4 +50,5 @@ void resetGlobals()
     dragOrigin = 0;
     repeatCode = 0;
     holdLeft = holdRight = overPeakCount = 0;
+    windowsToShow.clear();
 }

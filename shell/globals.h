@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 
@@ -64,6 +65,9 @@ extern int repeatCode;
 extern int holdLeft;
 extern int holdRight;
 extern int overPeakCount;
+
+// Windows to show once the start-up is over (--show): play, rec, vu.
+extern QStringList windowsToShow;
 
 // Puts every value back to what it is when the program starts.
 void resetGlobals();

@@ -5,6 +5,7 @@
 #include "shell/globals.h"
 #include "shell/messages.h"
 #include "ui/form1.h"
+#include "ui/form2.h"
 #include "ui/form3.h"
 #include "ui/panel.h"
 #include "ui/rec.h"
@@ -95,7 +96,7 @@ void TForm1::Button5Click()
 {
     busyState = 1;
     Mixer->setMixerId(cardIndex);
-    // (tone knobs) treble and bass knobs read their controls back here.
+    readToneKnobs();
     for (Strip &s : strips)
         if (s.cha->Tag == 0)
             getc(s.number);
@@ -161,16 +162,27 @@ void TForm1::Timer1Timer()
     if (Form3)
         Form3->hide();
     // Without a notification area nothing could open the mixers: show them.
-    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+    const bool noTray = !QSystemTrayIcon::isSystemTrayAvailable();
+    if (noTray)
         std::fprintf(stderr, "sonvane: this desktop has no system tray; showing both mixers\n");
+    const bool play = noTray || windowsToShow.contains(QLatin1String("play"));
+    const bool record = noTray || windowsToShow.contains(QLatin1String("rec"));
+    if (play || record) {
         if (QScreen *screen = QGuiApplication::primaryScreen()) {
             const QRect area = screen->availableGeometry();
             move(area.center().x() - width() / 2, area.top() + area.height() / 4);
         }
         const int d = (width() - rec->width()) / 2;
         rec->move(x() + d, y() + height());
-        trayiconf1bClick();
     }
+    if (play && record)
+        trayiconf1bClick();
+    else if (play)
+        show();
+    else if (record)
+        rec->show();
+    if (windowsToShow.contains(QLatin1String("vu")))
+        Form2->show();
 }
 
 void TForm1::Timer2Timer()

@@ -5,6 +5,7 @@
 #include "shell/globals.h"
 #include "ui/widgets.h"
 
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QMouseEvent>
 #include <QTimer>
@@ -72,6 +73,7 @@ TForm1::TForm1(QWidget *) : TMixerWindow("Form1", true, 75)
     for (int s = 1; s <= PlayStripCount; ++s)
         buildStrip(strip(s), this, s, true);
     wireStrips(strips);
+    wireTonePanel();
 
     frameLeft->setObjectName(QStringLiteral("Image2"));
     frameRight->setObjectName(QStringLiteral("Image4"));
@@ -99,6 +101,14 @@ TForm1::TForm1(QWidget *) : TMixerWindow("Form1", true, 75)
     Timer1->setInterval(3000);
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
     Timer1->start(); // enabled when the window is loaded
+
+    meterTimer = new QTimer(this);
+    meterTimer->setObjectName(QStringLiteral("meterTimer"));
+    meterTimer->setInterval(10);
+    connect(meterTimer, &QTimer::timeout, this, &TForm1::PollMeters);
+    auto clock = std::make_shared<QElapsedTimer>();
+    clock->start();
+    meterClock = [clock] { return clock->elapsed(); };
 
     Timer2 = new QTimer(this);
     Timer2->setObjectName(QStringLiteral("Timer2"));

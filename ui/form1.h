@@ -8,10 +8,14 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
+#include <memory>
+#include <vector>
 
 class QLabel;
 class QTimer;
 class TAudioMixer;
+struct MIXERCONTROL;
 class TImage;
 class TMaskEdit;
 class TPanel;
@@ -53,6 +57,30 @@ public:
     QStringList ComboBox2; // playback line names: destination, then its sources
     QStringList ComboBox3; // recording line names: destination, then its sources
 
+    // The lines that have a peak meter, on every device (the hidden list of
+    // the meter set-up).
+    struct MeterLine
+    {
+        QString name;
+        int device;
+        int destination;
+        int connection; // -1: the destination line itself
+        int control;
+    };
+    std::vector<MeterLine> ListView;
+    int64_t lastPeakTick = 0;
+    double masterFraction = 0;
+    QTimer *meterTimer = nullptr; // 10 ms: one polling pass
+    // Milliseconds of a monotonic clock; tests drive it.
+    std::function<int64_t()> meterClock;
+    // The meters are drawn at most every this many milliseconds (0: every
+    // pass), with the latest pass's levels.
+    int meterFrameInterval = 40;
+    int64_t lastMeterFrame = 0;
+    QString masterLeft, masterRight; // the master strip's meter pictures to draw
+    // One polling pass: shows the metered line's levels.
+    void PollMeters();
+
     QTimer *Timer1 = nullptr; // 3000 ms: tray icons on, splash off
     QTimer *Timer2 = nullptr; // 10 ms, one-shot: shows this window
 
@@ -87,6 +115,15 @@ public:
     // frame.
     void Image2MouseDown();
 
+    // The tone knobs: a knob's change writes its control, an edit's change
+    // moves its knob, the step buttons step the edit.
+    void knobChange(bool treble);      // RotaryKnob1Change, RotaryKnob2Change
+    void toneEditChange(bool treble);  // MaskEdit3Change, MaskEdit4Change
+    void toneStep(bool treble, int direction);
+    void stepButton(int code) override;
+    void readToneKnobs();
+    bool showingKnob = false; // a knob change is writing its edit
+
     void Timer1Timer();
     void Timer2Timer();
 
@@ -95,6 +132,8 @@ public:
     void FormDeactivate();
 
 protected:
+    void wireTonePanel();
+    const MIXERCONTROL *toneControl(int tag);
     void hideEvent(QHideEvent *e) override;
     void changeEvent(QEvent *e) override;
 };

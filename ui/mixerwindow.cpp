@@ -73,6 +73,10 @@ void TMixerWindow::wireStrips(std::span<Strip> strips)
         s.extra2->OnMouseDown = [this, n](QMouseEvent *) { extraMouseDown(n, 2); };
         s.extra1->OnMouseUp = [this](QMouseEvent *) { panelMouseUp(); };
         s.extra2->OnMouseUp = [this](QMouseEvent *) { panelMouseUp(); };
+        for (TImage *meter : {s.vul, s.vur}) {
+            meter->OnMouseDown = [this, n](QMouseEvent *) { meterMouseDown(n); };
+            meter->OnMouseUp = [this](QMouseEvent *) { meterMouseUp(); };
+        }
         s.nameLabel->OnMouseDown = [this, sp](QMouseEvent *) { nameMouseDown(*sp); };
         s.nameLabel->OnMouseUp = [this, sp](QMouseEvent *) { nameMouseUp(*sp); };
     }

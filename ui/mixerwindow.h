@@ -47,6 +47,10 @@ public:
     void linkedMouseDown(int s);
     void extraMouseDown(int s, int which);
     void panelMouseUp(); // release of a mute, select or extra switch panel
+    // A press on a strip's meter makes its line the metered one; the release
+    // gives the over-peak window this window's frame.
+    void meterMouseDown(int s);
+    void meterMouseUp();
 
 protected:
     // Connects the widgets of every strip to the operations; called by the

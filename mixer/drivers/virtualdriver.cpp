@@ -276,11 +276,11 @@ int32_t VirtualMixerDriver::testSignal(int64_t ms, int channel, int32_t volume)
         return 0;
     constexpr double pi = 3.14159265358979323846;
     const double t = static_cast<double>(ms);
-    // A slow swell with a quicker flutter, and a short burst every seven
-    // seconds that reaches the top of the scale.
-    double level = 0.50 + 0.28 * std::sin(2 * pi * t / 1700.0 + channel * 0.9)
-        + 0.12 * std::sin(2 * pi * t / 230.0 + channel * 2.1);
-    if (ms % 7000 < 150)
+    // A slow swell with a quicker flutter, well inside the scale, and a
+    // short burst every seven seconds that reaches its top.
+    double level = 0.28 + 0.12 * std::sin(2 * pi * t / 1700.0 + channel * 0.9)
+        + 0.05 * std::sin(2 * pi * t / 230.0 + channel * 2.1);
+    if (ms % 7000 < 40)
         level = 1.0;
     level = std::clamp(level, 0.0, 1.0) * std::min(volume, 65535) / 65535.0;
     const auto value = static_cast<int32_t>(std::lround(level * 32767.0));
