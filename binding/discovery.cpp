@@ -380,9 +380,3 @@ void TForm1::Button4Click()
                 bindRecordingSource(rec->strip(c + 2), d.Connections.Get(c).Controls);
     }
 }
-
-void TForm1::optionsClick()
-{
-    // (configuration) the saved visible strips, options and positions are
-    // read here.
-}

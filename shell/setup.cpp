@@ -9,6 +9,8 @@
 #include "ui/form3.h"
 #include "ui/panel.h"
 #include "ui/rec.h"
+#include "ui/smoothshow.h"
+#include "ui/trayicon.h"
 #include "ui/widgets.h"
 
 #include <QAction>
@@ -156,7 +158,14 @@ void Trec::cardClick(int N)
 
 void TForm1::Timer1Timer()
 {
-    // (tray) the four tray icons come on here.
+    if (QSystemTrayIcon::isSystemTrayAvailable()) {
+        for (TTrayIcon *icon : {TrayIconF2, TrayIconF1, rec->TrayIconF1, Form2->TrayIconF1})
+            icon->setContextMenu(rec->PopupMenu);
+        TrayIconF2->show();
+        TrayIconF1->show();
+        rec->TrayIconF1->show();
+        Form2->TrayIconF1->show();
+    }
     startingUp = false;
     Timer1->stop();
     if (Form3)
@@ -167,7 +176,7 @@ void TForm1::Timer1Timer()
         std::fprintf(stderr, "sonvane: this desktop has no system tray; showing both mixers\n");
     const bool play = noTray || windowsToShow.contains(QLatin1String("play"));
     const bool record = noTray || windowsToShow.contains(QLatin1String("rec"));
-    if (play || record) {
+    if ((play || record) && centred && rec->centred) {
         if (QScreen *screen = QGuiApplication::primaryScreen()) {
             const QRect area = screen->availableGeometry();
             move(area.center().x() - width() / 2, area.top() + area.height() / 4);
@@ -188,17 +197,8 @@ void TForm1::Timer1Timer()
 void TForm1::Timer2Timer()
 {
     Timer2->stop();
-    // (tray) the show animation starts here.
+    SmoothShow1->run();
     show();
-}
-
-void TForm1::trayiconf1bClick()
-{
-    // (tray) the full show/hide rules of the two-window icon come with the
-    // tray; for now it shows the recording window now and the playback
-    // window through Timer2.
-    rec->show();
-    Timer2->start();
 }
 
 void TForm1::FormActivate()
@@ -233,8 +233,3 @@ void Trec::FormDeactivate()
     Timer1->stop();
 }
 
-void Trec::Timer1Timer()
-{
-    // (docking) keeps the two mixers together while "Magnet between the
-    // mixers" is checked.
-}

@@ -3,6 +3,7 @@
 #include "mixer/audiomixer.h"
 #include "ui/panel.h"
 #include "shell/globals.h"
+#include "ui/trayicon.h"
 #include "ui/widgets.h"
 
 #include <QElapsedTimer>
@@ -94,7 +95,30 @@ TForm1::TForm1(QWidget *) : TMixerWindow("Form1", true, 75)
         p->setToolTip(QStringLiteral("Click to hide the play mixer."));
         p->setBevelInner(TBevel::bvRaised);
         p->setFont(small);
+        p->OnMouseDown = [](QMouseEvent *) {};
+        p->OnMouseUp = [this](QMouseEvent *) { Panel108Click(); };
     }
+    move(x(), 218);
+
+    makeAnimation(toQColor(8454016));
+    TrayIconF1 = new TTrayIcon(this, "TrayIconF1",
+                               QStringLiteral("Click to show/hide the play mixer, 2x click mute/nomute all."),
+                               QStringLiteral("soundyesi"));
+    TrayIconF2 = new TTrayIcon(this, "TrayIconF2", QStringLiteral("Click to show/hide the play and rec mixer..."),
+                               QStringLiteral("recplay"));
+    setWindowIcon(TrayIconF1->icon());
+    connect(TrayIconF1, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason r) {
+        if (r == QSystemTrayIcon::Trigger)
+            TrayIconF1Click();
+        else if (r == QSystemTrayIcon::DoubleClick)
+            TrayIconF1DblClick();
+    });
+    connect(TrayIconF2, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason r) {
+        if (r == QSystemTrayIcon::Trigger)
+            TrayIconF2Click();
+        else if (r == QSystemTrayIcon::DoubleClick)
+            TrayIconF2DblClick();
+    });
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));

@@ -21,6 +21,7 @@ class TMaskEdit;
 class TPanel;
 class TRotaryKnob;
 class TSpeedButton;
+class TTrayIcon;
 
 class TForm1 : public TMixerWindow
 {
@@ -104,6 +105,16 @@ public:
     void imagerecClick();
     // The two-window tray icon's click action.
     void trayiconf1bClick();
+
+    TTrayIcon *TrayIconF2 = nullptr; // the two-window icon
+    void TrayIconF2Click();
+    void TrayIconF2DblClick();
+    void TrayIconF1Click();    // shows or hides this window
+    void TrayIconF1DblClick(); // mutes or unmutes the master strip
+    void Panel108Click();      // "X": hides this window
+    // The playback icon's picture: muted, or sounding and shown or hidden.
+    QString soundPicture(bool shown) const;
+    bool masterMuted() const;
 
     void MixerControlChange(TAudioMixer *Sender, uint32_t MixerH, uint32_t ID);
     void Mixer1ControlChange(TAudioMixer *Sender, uint32_t MixerH, uint32_t ID);

@@ -2,6 +2,8 @@
 
 #include "shell/globals.h"
 #include "ui/rec.h"
+#include "ui/smoothshow.h"
+#include "ui/trayicon.h"
 #include "ui/widgets.h"
 
 #include <QComboBox>
@@ -141,6 +143,15 @@ TForm2::TForm2(QWidget *parent) : TSkinWindow("Form2", parent)
         corners[static_cast<std::size_t>(i)] = p;
     }
 
+    makeAnimation(toQColor(clSilver));
+    TrayIconF1 = new TTrayIcon(this, "TrayIconF1", QStringLiteral("Click to show/hide the VU..."), QStringLiteral("vui"));
+    connect(TrayIconF1, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason r) {
+        if (r == QSystemTrayIcon::Trigger)
+            TrayIconF1Click();
+        else if (r == QSystemTrayIcon::DoubleClick)
+            TrayIconF1DblClick();
+    });
+
     Timer1 = timer(this, "Timer1", 2000);
     Timer4 = timer(this, "Timer4", 2000);
     Timer2 = timer(this, "Timer2", 5000);
@@ -263,9 +274,10 @@ void TForm2::ComboBox4DblClick()
 
 void TForm2::Panel2Click()
 {
-    // (tray) the over-peak icon shows its hidden picture; the hide animation
-    // runs here.
+    TrayIconF1->setPicture(QStringLiteral("vui"));
+    SmoothShow1->arm(false);
     hide();
+    SmoothShow1->run();
 }
 
 void TForm2::Timer1Timer()
@@ -305,11 +317,6 @@ void TForm2::Timer6Timer()
 
 void TForm2::showEvent(QShowEvent *e)
 {
-    if (!shownBefore) {
-        shownBefore = true;
-        if (QScreen *screen = QGuiApplication::primaryScreen())
-            move(screen->availableGeometry().center() - rect().center());
-    }
     TSkinWindow::showEvent(e);
     Timer6->start();
     Timer6Timer();

@@ -71,6 +71,8 @@ public:
     void SpeedButton1Click(); // shows the event list
     void ComboBox4DblClick(); // resets and hides the list
     void Panel2Click();       // corner panels: hide
+    void TrayIconF1Click();   // shows or hides the window
+    void TrayIconF1DblClick();
     void Timer1Timer(); // the left indicator goes off
     void Timer4Timer(); // the right indicator goes off
     void Timer2Timer(); // the left hold expires
@@ -88,7 +90,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *e) override;
 
 private:
-    bool shownBefore = false;
     struct Shown
     {
         int leds = 0;   // level of the LED column (until the hold expires)

@@ -30,4 +30,9 @@ public:
     QPushButton *SpeedButton1 = nullptr; // "O.K."
 
     void FormCreate();
+    void SpeedButton1Click(); // "O.K.": rebuilds both mixers with the choices
+    void Panel2Click();       // "X": closes without applying
+
+protected:
+    void hideEvent(QHideEvent *e) override;
 };

@@ -2,6 +2,7 @@
 
 #include "mixer/audiomixer.h"
 #include "ui/panel.h"
+#include "ui/trayicon.h"
 #include "ui/widgets.h"
 
 #include <QAction>
@@ -48,7 +49,20 @@ Trec::Trec(QWidget *) : TMixerWindow("rec", false, 100)
         p->setToolTip(QStringLiteral("Click to hide the record mixer."));
         p->setBevelInner(TBevel::bvRaised);
         p->setFont(small);
+        p->OnMouseDown = [](QMouseEvent *) {};
+        p->OnMouseUp = [this](QMouseEvent *) { Panel108Click(); };
     }
+    move(x(), 308);
+
+    makeAnimation(toQColor(8421631));
+    TrayIconF1 = new TTrayIcon(this, "TrayIconF1", QStringLiteral("Click to show/hide the rec mixer..."),
+                               QStringLiteral("reci"));
+    connect(TrayIconF1, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason r) {
+        if (r == QSystemTrayIcon::Trigger)
+            TrayIconF1Click();
+        else if (r == QSystemTrayIcon::DoubleClick)
+            TrayIconF1DblClick();
+    });
 
     PopupMenu = new QMenu(this);
     PopupMenu->setObjectName(QStringLiteral("PopupMenu"));
@@ -84,10 +98,13 @@ Trec::Trec(QWidget *) : TMixerWindow("rec", false, 100)
     handler(WhiteRec1, &Trec::BlackRec1Click);
     magnet = item(PopupMenu, "magnet", QStringLiteral("Magnet between the mixers"), true, true);
     chanel = item(PopupMenu, "chanel", QStringLiteral("Visible channels"));
+    connect(chanel, &QAction::triggered, this, &Trec::chanelClick);
     PopupMenu->addSeparator();
     Quit1 = item(PopupMenu, "Quit1", QStringLiteral("Terminate Sonvane and Quit"));
+    connect(Quit1, &QAction::triggered, this, &Trec::Quit1Click);
     PopupMenu->addSeparator();
     save = item(PopupMenu, "save", QStringLiteral("Save your configuration"));
+    connect(save, &QAction::triggered, this, &Trec::saveClick);
     OK = item(PopupMenu, "OK", QStringLiteral("OK, close the menu..."));
 
     Timer1 = new QTimer(this);

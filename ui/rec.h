@@ -48,6 +48,17 @@ public:
     // card1Click ... card5Click: selects card N (1..5).
     void cardClick(int N);
     void Timer1Timer();
+    // Docks one mixer to the other: under the playback window when it is the
+    // active one, else the playback window on top of this one.
+    void dock(bool playbackActive);
+    void startDocking(); // when the magnet is on and both mixers show
+
+    void TrayIconF1Click();
+    void TrayIconF1DblClick();
+    void Panel108Click(); // "X": hides this window
+    void chanelClick();   // opens the visible-channels dialog
+    void saveClick();     // "Save your configuration"
+    void Quit1Click();    // "Terminate Sonvane and Quit"
 
     // Looks.
     void GreenSilver1Click();

@@ -1,6 +1,12 @@
 #include "ui/skinwindow.h"
 
+#include "ui/smoothshow.h"
 #include "ui/widgets.h"
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QWindow>
 
 TSkinWindow::TSkinWindow(const char *name, QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
@@ -61,4 +67,64 @@ void TSkinWindow::resizeEvent(QResizeEvent *e)
 {
     QWidget::resizeEvent(e);
     layoutFrame();
+}
+
+void TSkinWindow::makeAnimation(QColor colour)
+{
+    SmoothShow1 = new TSmoothShow(this, colour, "SmoothShow1");
+}
+
+bool TSkinWindow::topMost() const
+{
+    return windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+}
+
+void TSkinWindow::setTopMost(bool on)
+{
+    if (topMost() == on)
+        return;
+    // Changing the flags hides a shown window: show it again where it was.
+    const bool visible = isVisible();
+    const QPoint at = pos();
+    setWindowFlag(Qt::WindowStaysOnTopHint, on);
+    move(at);
+    if (visible)
+        show();
+}
+
+void TSkinWindow::showEvent(QShowEvent *e)
+{
+    if (!shownOnce) {
+        shownOnce = true;
+        if (centred)
+            if (QScreen *screen = QGuiApplication::primaryScreen())
+                move(screen->availableGeometry().center() - rect().center());
+    }
+    QWidget::showEvent(e);
+}
+
+void TSkinWindow::mousePressEvent(QMouseEvent *e)
+{
+    if (e->button() != Qt::LeftButton)
+        return QWidget::mousePressEvent(e);
+    // The window manager moves the window where it can; elsewhere the
+    // window follows the pointer itself.
+    if (windowHandle() && windowHandle()->startSystemMove())
+        return;
+    dragging = true;
+    dragOffset = e->globalPosition().toPoint() - pos();
+}
+
+void TSkinWindow::mouseMoveEvent(QMouseEvent *e)
+{
+    if (dragging)
+        move(e->globalPosition().toPoint() - dragOffset);
+    else
+        QWidget::mouseMoveEvent(e);
+}
+
+void TSkinWindow::mouseReleaseEvent(QMouseEvent *e)
+{
+    dragging = false;
+    QWidget::mouseReleaseEvent(e);
 }
