@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libgl-dev libasound2-dev
   libgtest-dev libbenchmark-dev
-  xvfb xauth
+  xvfb xauth trayer xdotool x11-utils imagemagick
 )
 
 missing=()

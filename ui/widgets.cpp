@@ -87,6 +87,8 @@ TMaskEdit::TMaskEdit(QWidget *parent, const char *name, QRect geometry) : QLineE
     pal.setColor(QPalette::Text, Qt::black);
     setPalette(pal);
     setContextMenuPolicy(Qt::NoContextMenu);
+    // Focus comes with a click, not with the window's activation.
+    setFocusPolicy(Qt::ClickFocus);
 }
 
 void TMaskEdit::setText2(const QString &t)
