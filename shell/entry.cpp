@@ -190,6 +190,10 @@ int sonvaneMain(int argc, char **argv)
     QApplication::setApplicationDisplayName(QStringLiteral("Sonvane"));
     QApplication::setApplicationVersion(QStringLiteral(SONVANE_VERSION));
     QApplication::setQuitOnLastWindowClosed(false);
+    // Hints show as balloons: rounded, bordered, in the tool tip colours.
+    app.setStyleSheet(QStringLiteral(
+        "QToolTip { color: palette(tooltip-text); background-color: palette(tooltip-base);"
+        " border: 1px solid black; border-radius: 6px; padding: 2px 5px; font-size: 11px; }"));
 
     SingleInstanceLock lock;
     if (!lock.acquire()) {

@@ -64,7 +64,7 @@ Trec::Trec(QWidget *) : TMixerWindow("rec", false, 100)
             TrayIconF1DblClick();
     });
 
-    PopupMenu = new QMenu(this);
+    PopupMenu = new TBannerMenu(this);
     PopupMenu->setObjectName(QStringLiteral("PopupMenu"));
     for (int n = 1; n <= 5; ++n) {
         QAction *a = item(PopupMenu, qPrintable(QStringLiteral("card%1").arg(n)),

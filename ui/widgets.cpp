@@ -304,3 +304,29 @@ TCheckBox::TCheckBox(QWidget *parent, const char *name, const QString &caption, 
     f.setPixelSize(11);
     setFont(f);
 }
+
+// --------------------------------------------------------------- TBannerMenu
+
+TBannerMenu::TBannerMenu(QWidget *parent) : QMenu(parent)
+{
+    setContentsMargins(BannerWidth, 0, 0, 0);
+}
+
+void TBannerMenu::paintEvent(QPaintEvent *e)
+{
+    QMenu::paintEvent(e);
+    QPainter p(this);
+    const QRect banner(0, 0, BannerWidth, height());
+    QLinearGradient g(banner.bottomLeft(), banner.topLeft());
+    g.setColorAt(0, QColor(0x00, 0x80, 0x00));
+    g.setColorAt(1, QColor(0x00, 0xff, 0x00));
+    p.fillRect(banner, g);
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(16);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(Qt::white);
+    p.translate(0, height());
+    p.rotate(-90);
+    p.drawText(QRect(0, 0, height(), BannerWidth), Qt::AlignCenter, QStringLiteral("Tarkel Brindlework"));
+}

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QWidget>
 
 #include <functional>
@@ -126,6 +127,19 @@ private:
     QPoint dragStart;
     int dragStartPosition = 0;
     bool dragging = false;
+};
+
+// The tray menu: a vertical banner down its left side, green to lime, with
+// the author's name.
+class TBannerMenu : public QMenu
+{
+    Q_OBJECT
+public:
+    explicit TBannerMenu(QWidget *parent = nullptr);
+    static constexpr int BannerWidth = 20;
+
+protected:
+    void paintEvent(QPaintEvent *e) override;
 };
 
 // A check box on a coloured background (the visible-channels dialog).
