@@ -1,6 +1,6 @@
 #include "shell/entry.h"
 
-#include "mixer/drivers/virtualdriver.h"
+#include "mixer/drivers/alsadriver.h"
 #include "shell/globals.h"
 #include "shell/listdevices.h"
 #include "shell/messages.h"
@@ -16,6 +16,7 @@
 #include <QJsonDocument>
 
 #include <cstdio>
+#include <memory>
 
 #ifndef SONVANE_VERSION
 #define SONVANE_VERSION "0.0.0"
@@ -94,9 +95,7 @@ QString usageText()
 QString installDriver(const CommandLine &options)
 {
     if (options.virtualCards.isEmpty()) {
-        // The system's sound cards; until a system driver is installed, a
-        // machine without one has no mixer devices.
-        MixerDriver::install(new NoMixerDriver);
+        MixerDriver::install(AlsaMixerDriver::system());
         return {};
     }
     std::vector<VirtualCard> cards;
@@ -155,23 +154,27 @@ int sonvaneMain(int argc, char **argv)
         std::printf("Sonvane %s\n", SONVANE_VERSION);
         return 0;
     }
+    // The application comes first: the system driver watches its devices in
+    // the event loop.  Listing needs no windows, a report no display.
+    if (options.report && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> application;
+    if (options.listDevices)
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    else
+        application = std::make_unique<QApplication>(argc, argv);
+
     const QString driverError = installDriver(options);
     if (!driverError.isEmpty()) {
         std::fprintf(stderr, "sonvane: %s\n", qPrintable(driverError));
         return 2;
     }
     if (options.listDevices) {
-        QCoreApplication app(argc, argv);
         std::fputs(listDevices().toUtf8().constData(), stdout);
         MixerDriver::install(nullptr);
         return 0;
     }
-
     if (options.report) {
-        // No window is shown: draw off screen so no display is needed.
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        QApplication app(argc, argv);
         setMessageHook([](const QString &, TMsgDlgType, TMsgDlgButtons) { return int(mrOk); });
         createWindows();
         std::fputs(QJsonDocument(makeReport()).toJson(QJsonDocument::Indented).constData(), stdout);
@@ -185,7 +188,7 @@ int sonvaneMain(int argc, char **argv)
     busyState = 1;
     startingUp = true;
 
-    QApplication app(argc, argv);
+    auto &app = static_cast<QApplication &>(*application);
     QApplication::setApplicationName(QStringLiteral("Sonvane"));
     QApplication::setApplicationDisplayName(QStringLiteral("Sonvane"));
     QApplication::setApplicationVersion(QStringLiteral(SONVANE_VERSION));
@@ -197,6 +200,7 @@ int sonvaneMain(int argc, char **argv)
 
     SingleInstanceLock lock;
     if (!lock.acquire()) {
+        MixerDriver::install(nullptr);
         MessageDlg(QStringLiteral("Sonvane is already loaded..."), TMsgDlgType::mtWarning, TMsgDlgButtons::mbOK);
         return 0;
     }

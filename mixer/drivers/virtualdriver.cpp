@@ -179,12 +179,19 @@ MMRESULT VirtualMixerDriver::getControlDetails(HMIXER handle, MIXERCONTROLDETAIL
         return MMSYSERR_INVALPARAM;
     if (c->failRead)
         return MMSYSERR_ERROR;
-    VirtualCard &card = cards[static_cast<std::size_t>(it->second.device)];
+    return readValues(it->second.device, *line, *c, details);
+}
+
+MMRESULT VirtualMixerDriver::readValues(int device, VirtualLine &line, VirtualControl &control,
+                                        MIXERCONTROLDETAILS *details)
+{
+    VirtualCard &card = cards[static_cast<std::size_t>(device)];
+    VirtualControl *c = &control;
     for (uint32_t ch = 0; ch < details->cChannels; ++ch) {
         const uint32_t stored = std::min(ch, c->storedChannels - 1);
         for (uint32_t i = 0; i < c->items; ++i)
             details->paDetails[ch * c->items + i]
-                = c->signal ? meterValue(card, *line, *c, ch) : c->values[stored * c->items + i];
+                = c->signal ? meterValue(card, line, *c, ch) : c->values[stored * c->items + i];
     }
     return MMSYSERR_NOERROR;
 }
@@ -213,6 +220,13 @@ MMRESULT VirtualMixerDriver::setControlDetails(HMIXER handle, const MIXERCONTROL
                 return MMSYSERR_INVALPARAM;
         }
     }
+    return writeValues(device, *line, *c, details);
+}
+
+MMRESULT VirtualMixerDriver::writeValues(int device, VirtualLine &, VirtualControl &control,
+                                         const MIXERCONTROLDETAILS *details)
+{
+    VirtualControl *c = &control;
     std::vector<int32_t> values = c->values;
     for (uint32_t ch = 0; ch < c->storedChannels; ++ch) {
         // One channel in the request sets every channel alike.

@@ -25,6 +25,10 @@ struct VirtualControl
     bool signal = false;     // a meter that follows the moving test signal
     bool failRead = false;   // fault injection for tests
     bool failWrite = false;
+    // Where a driver built on these tables keeps the value (its own codes).
+    int binding = 0;
+    int direction = 0;
+    std::vector<int> elements;
 };
 
 struct VirtualLine
@@ -92,6 +96,15 @@ public:
     // (0..65535 per channel, 0 when muted).
     static int32_t testSignal(int64_t ms, int channel, int32_t volume);
 
+protected:
+    // The values of a checked request: the virtual card keeps them in
+    // memory; other drivers built on this one read and write their device.
+    virtual MMRESULT readValues(int device, VirtualLine &line, VirtualControl &control, MIXERCONTROLDETAILS *details);
+    virtual MMRESULT writeValues(int device, VirtualLine &line, VirtualControl &control,
+                                 const MIXERCONTROLDETAILS *details);
+    void postControlChange(int device, uint32_t controlId);
+    std::vector<VirtualCard> cards;
+
 private:
     struct OpenHandle
     {
@@ -108,10 +121,8 @@ private:
     VirtualCard *cardOf(HMIXER handle);
     VirtualLine *lineById(VirtualCard &card, uint32_t lineId);
     VirtualControl *controlById(int device, uint32_t controlId, VirtualLine **line);
-    void postControlChange(int device, uint32_t controlId);
     int32_t meterValue(VirtualCard &card, VirtualLine &line, VirtualControl &meter, uint32_t channel);
 
-    std::vector<VirtualCard> cards;
     std::vector<std::vector<ControlRef>> controlIndex; // per card, by control id - 1
     std::map<HMIXER, OpenHandle> handles;
     HMIXER nextHandle = 0x100;
