@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libgl-dev libasound2-dev
   libgtest-dev libbenchmark-dev
   xvfb xauth trayer xdotool x11-utils imagemagick
+  pulseaudio pulseaudio-utils libasound2-plugins alsa-utils
 )
 
 missing=()

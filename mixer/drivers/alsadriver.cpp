@@ -83,18 +83,22 @@ void AlsaMixerDriver::handleEvents()
         }
         if (changed.empty())
             continue;
-        // One notice per control that shows a changed element.
+        // One notice per changed element, naming a control that shows it.
+        std::sort(changed.begin(), changed.end());
+        changed.erase(std::unique(changed.begin(), changed.end()), changed.end());
         VirtualCard &c = card(device);
-        for (VirtualDestination &dest : c.destinations)
-            for (int s = -1; s < static_cast<int>(dest.sources.size()); ++s) {
-                VirtualLine &line = s < 0 ? dest.line : dest.sources[static_cast<std::size_t>(s)];
-                for (VirtualControl &control : line.controls)
-                    for (int e : control.elements)
-                        if (std::find(changed.begin(), changed.end(), e) != changed.end()) {
-                            postControlChange(device, control.info.dwControlID);
-                            break;
-                        }
-            }
+        for (int e : changed) {
+            uint32_t id = 0;
+            for (VirtualDestination &dest : c.destinations)
+                for (int s = -1; s < static_cast<int>(dest.sources.size()) && !id; ++s) {
+                    VirtualLine &line = s < 0 ? dest.line : dest.sources[static_cast<std::size_t>(s)];
+                    for (VirtualControl &control : line.controls)
+                        if (!id && std::find(control.elements.begin(), control.elements.end(), e) != control.elements.end())
+                            id = control.info.dwControlID;
+                }
+            if (id)
+                postControlChange(device, id);
+        }
     }
 }
 
