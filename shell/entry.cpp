@@ -92,20 +92,14 @@ QString usageText()
         "  --version                       show the version\n");
 }
 
-QString installDriver(const CommandLine &options)
+QString loadCards(const CommandLine &options, std::vector<VirtualCard> &cards)
 {
-    if (options.virtualCards.isEmpty()) {
-        MixerDriver::install(AlsaMixerDriver::system());
-        return {};
-    }
-    std::vector<VirtualCard> cards;
     try {
         for (const QString &file : options.virtualCards)
             cards.push_back(loadVirtualCard(file));
     } catch (const CardFileError &e) {
         return QString::fromStdString(e.what());
     }
-    MixerDriver::install(new VirtualMixerDriver(std::move(cards)));
     return {};
 }
 
@@ -154,21 +148,33 @@ int sonvaneMain(int argc, char **argv)
         std::printf("Sonvane %s\n", SONVANE_VERSION);
         return 0;
     }
-    // The application comes first: the system driver watches its devices in
-    // the event loop.  Listing needs no windows, a report no display.
+    // Card files are checked before anything else starts.
+    std::vector<VirtualCard> cards;
+    const QString cardError = loadCards(options, cards);
+    if (!cardError.isEmpty()) {
+        std::fprintf(stderr, "sonvane: %s\n", qPrintable(cardError));
+        return 2;
+    }
+    // A report needs no display; the mixers do.
     if (options.report && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!options.listDevices && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")
+        && qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        std::fputs("sonvane: no display to show the mixers on (DISPLAY is not set)\n", stderr);
+        return 2;
+    }
+    // The application comes before the driver: the system driver watches its
+    // devices in the event loop.
     std::unique_ptr<QCoreApplication> application;
     if (options.listDevices)
         application = std::make_unique<QCoreApplication>(argc, argv);
     else
         application = std::make_unique<QApplication>(argc, argv);
+    if (options.virtualCards.isEmpty())
+        MixerDriver::install(AlsaMixerDriver::system());
+    else
+        MixerDriver::install(new VirtualMixerDriver(std::move(cards)));
 
-    const QString driverError = installDriver(options);
-    if (!driverError.isEmpty()) {
-        std::fprintf(stderr, "sonvane: %s\n", qPrintable(driverError));
-        return 2;
-    }
     if (options.listDevices) {
         std::fputs(listDevices().toUtf8().constData(), stdout);
         MixerDriver::install(nullptr);

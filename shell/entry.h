@@ -4,6 +4,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
+struct VirtualCard;
+
 struct CommandLine
 {
     QStringList virtualCards;
@@ -18,9 +22,9 @@ struct CommandLine
 CommandLine parseCommandLine(const QStringList &arguments);
 QString usageText();
 
-// Installs the mixer driver the command line asks for.  Returns an error
+// Reads the virtual card files the command line names.  Returns an error
 // message (naming the card file and the fault) or an empty string.
-QString installDriver(const CommandLine &options);
+QString loadCards(const CommandLine &options, std::vector<VirtualCard> &cards);
 
 // Creates the five windows in their order, each running its creation
 // handler; the last one runs the first set-up and refresh.
