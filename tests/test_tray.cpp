@@ -238,6 +238,7 @@ TEST_F(Configuration, ThePathFollowsXdgConfigHome)
 
 TEST_F(Configuration, FileContentsRead)
 {
+    static const char binary[] = "\x00\xff\x01\r\n\x80\x00\r\n\xfe\r\n\x01\x02";
     struct Case
     {
         const char *what;
@@ -258,7 +259,7 @@ TEST_F(Configuration, FileContentsRead)
         {"zero keeps the window centred", "h\r\n\r\n\r\n0\r\n50\r\n", all, "1111", true, true, {}, {}},
         {"unix line ends", "h\n" + QByteArray(23, '0') + "\n1111\n5\n6\n7\n8\n", QString(23, QLatin1Char('0')), "1111",
          false, false, {5, 6}, {7, 8}},
-        {"binary", QByteArray("\x00\xff\x01\r\n\x80\x00\r\n\xfe\r\n\x01\x02", 16), "11111111111111111111111",
+        {"binary", QByteArray(binary, sizeof binary - 1), "11111111111111111111111",
          "1111", true, true, {}, {}},
     };
     for (const Case &c : cases) {

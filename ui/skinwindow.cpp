@@ -18,6 +18,12 @@ TSkinWindow::TSkinWindow(const char *name, QWidget *parent)
     setColor(clBlack);
 }
 
+// The animation is a window of its own, not a child: it goes with this one.
+TSkinWindow::~TSkinWindow()
+{
+    delete SmoothShow1;
+}
+
 void TSkinWindow::setColor(TColor color)
 {
     if (color == FColor)

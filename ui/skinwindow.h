@@ -15,6 +15,7 @@ class TSkinWindow : public QWidget
     Q_OBJECT
 public:
     explicit TSkinWindow(const char *name, QWidget *parent = nullptr);
+    ~TSkinWindow() override;
 
     TColor Color() const { return FColor; }
     void setColor(TColor color);
