@@ -468,6 +468,11 @@ TEST_F(Strips, PressingANameShowsItWhole)
     press(Form1->strip(2).nameLabel); // "Src 0": short names keep 68
     EXPECT_EQ(Form1->strip(2).namePanel->width(), 68);
     release(Form1->strip(2).nameLabel);
+
+    press(Form1->Label6); // "All tune"
+    EXPECT_EQ(Form1->toneName->size(), QSize(71, 32));
+    release(Form1->Label6);
+    EXPECT_EQ(Form1->toneName->size(), QSize(68, 16)) << "68 wide after the first release";
 }
 
 TEST_F(Strips, PressingTheLeftFrameHidesIt)

@@ -39,9 +39,25 @@ TForm1::TForm1(QWidget *) : TMixerWindow("Form1", true, 75)
     gsleq->Stretch = true;
     dsleq = new TImage(chatune, "dsleq", QRect(52, 16, 18, 130));
     dsleq->Stretch = true;
-    Image5 = new TImage(chatune, "Image5", QRect(0, 0, 70, 16));
+    toneName = new TPanel(chatune, "toneName");
+    toneName->setGeometry(0, 0, 70, 16);
+    Image5 = new TImage(toneName, "Image5", QRect(0, 0, 70, 16));
     Image5->Stretch = true;
-    Label6 = makeLabel(chatune, "Label6", QStringLiteral("All tune"), QRect(0, 0, 70, 16), 11, Qt::AlignCenter);
+    Label6 = makeLabel(toneName, "Label6", QStringLiteral("All tune"), QRect(0, 0, 70, 16), 11, Qt::AlignCenter);
+    // Pressing the tone panel's name shows it whole, as a strip's name does.
+    Label6->setAttribute(Qt::WA_TransparentForMouseEvents, false);
+    Label6->OnMouseDown = [this](QMouseEvent *) {
+        const int w = 7 * static_cast<int>(Label6->text().trimmed().size()) + 15;
+        toneName->resize(std::max(w, toneName->width()), 32);
+        Image5->resize(toneName->size());
+        Label6->setGeometry(0, 8, toneName->width(), Label6->height());
+        toneName->raise();
+    };
+    Label6->OnMouseUp = [this](QMouseEvent *) {
+        toneName->resize(68, 16);
+        Image5->setGeometry(0, 0, 68, 16);
+        Label6->setGeometry(0, 0, 68, 16);
+    };
     makeLabel(chatune, "LabelTreble", QStringLiteral("Treble"), QRect(23, 16, 30, 10), 8, Qt::AlignLeft, QStringLiteral("Serif"));
     makeLabel(chatune, "LabelBass", QStringLiteral("Bass"), QRect(26, 70, 30, 10), 8, Qt::AlignLeft, QStringLiteral("Serif"));
     RotaryKnob1 = new TRotaryKnob(chatune, "RotaryKnob1", QRect(20, 25, 30, 30), 0, 65535);

@@ -17,6 +17,7 @@ class QTimer;
 class TAudioMixer;
 struct MIXERCONTROL;
 class TImage;
+class TLabel;
 class TMaskEdit;
 class TPanel;
 class TRotaryKnob;
@@ -40,8 +41,9 @@ public:
 
     // The tone panel.
     TPanel *chatune = nullptr;
+    TPanel *toneName = nullptr; // the tone panel's name panel
     TImage *Image5 = nullptr;
-    QLabel *Label6 = nullptr;
+    TLabel *Label6 = nullptr;
     TImage *gsleq = nullptr;
     TImage *dsleq = nullptr;
     TRotaryKnob *RotaryKnob1 = nullptr; // treble

@@ -26,7 +26,6 @@ public:
     {
         timer.setInterval(100);
         QObject::connect(&timer, &QTimer::timeout, this, [this] { this->driver->handleEvents(); });
-        timer.start();
     }
     AlsaMixerDriver *driver;
     QTimer timer;
@@ -47,6 +46,8 @@ AlsaMixerDriver::AlsaMixerDriver(std::vector<std::unique_ptr<AlsaElements>> sour
         devices.push_back(std::move(device));
     }
     watcher = std::make_unique<Watcher>(this);
+    if (!devices.empty())
+        watcher->timer.start();
     for (std::size_t d = 0; d < devices.size(); ++d)
         for (int fd : devices[d]->elements->pollDescriptors()) {
             auto notifier = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
@@ -67,6 +68,9 @@ void AlsaMixerDriver::forget(int device)
     Device &d = *devices[static_cast<std::size_t>(device)];
     d.gone = true;
     d.notifiers.clear();
+    // Nothing left to watch: no more waking up for it.
+    if (std::all_of(devices.begin(), devices.end(), [](const auto &other) { return other->gone; }))
+        watcher->timer.stop();
 }
 
 void AlsaMixerDriver::handleEvents()
