@@ -173,20 +173,3 @@ void TForm1::Image2MouseDown()
 {
     frameLeft->hide();
 }
-
-void TForm1::hideEvent(QHideEvent *e)
-{
-    TSkinWindow::hideEvent(e);
-    FormHide();
-}
-
-void TForm1::changeEvent(QEvent *e)
-{
-    TSkinWindow::changeEvent(e);
-    if (e->type() == QEvent::ActivationChange) {
-        if (isActiveWindow())
-            FormActivate();
-        else
-            FormDeactivate();
-    }
-}

@@ -140,13 +140,11 @@ public:
     void Timer1Timer();
     void Timer2Timer();
 
-    void FormActivate();
-    void FormHide();
-    void FormDeactivate();
+    void FormActivate() override;
+    void FormHide() override;
+    void FormDeactivate() override;
 
 protected:
     void wireTonePanel();
     const MIXERCONTROL *toneControl(int tag);
-    void hideEvent(QHideEvent *e) override;
-    void changeEvent(QEvent *e) override;
 };

@@ -128,20 +128,7 @@ TForm2::TForm2(QWidget *parent) : TSkinWindow("Form2", parent)
         w->setFont(f);
     }
 
-    const QPoint cornerAt[] = {{0, 0}, {width() - 14, 0}, {0, height() - 14}, {width() - 14, height() - 14}};
-    for (int i = 0; i < 4; ++i) {
-        auto *p = new TPanel(this, qPrintable(QStringLiteral("Panel%1").arg(2 + i)));
-        p->setGeometry(QRect(cornerAt[i], QSize(14, 14)));
-        p->setCaption(QStringLiteral("X"));
-        p->setBevelInner(TBevel::bvRaised);
-        p->setToolTip(QStringLiteral("Click to hide the VU..."));
-        QFont f(QStringLiteral("Arial"));
-        f.setPixelSize(9);
-        p->setFont(f);
-        p->OnMouseUp = [this](QMouseEvent *) { Panel2Click(); };
-        p->OnMouseDown = [](QMouseEvent *) {};
-        corners[static_cast<std::size_t>(i)] = p;
-    }
+    addCornerPanels(QStringLiteral("Click to hide the VU..."), [this] { Panel2Click(); });
 
     makeAnimation(toQColor(clSilver));
     TrayIconF1 = new TTrayIcon(this, "TrayIconF1", QStringLiteral("Click to show/hide the VU..."), QStringLiteral("vui"));

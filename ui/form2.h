@@ -45,7 +45,6 @@ public:
     QPushButton *Button6 = nullptr;      // "RESET"
     QPushButton *SpeedButton1 = nullptr; // the last event
     QComboBox *ComboBox4 = nullptr;      // the event list
-    std::array<TPanel *, 4> corners{};   // "X" panels
 
     QTimer *Timer1 = nullptr; // 2000 ms: left indicator off
     QTimer *Timer4 = nullptr; // 2000 ms: right indicator off

@@ -53,18 +53,6 @@ TForm4::TForm4(QWidget *parent) : TSkinWindow("Form4", parent)
     SpeedButton1->setToolTip(QStringLiteral("Click here to see your configuration."));
     connect(SpeedButton1, &QPushButton::clicked, this, &TForm4::SpeedButton1Click);
 
-    const QPoint cornerAt[] = {{0, 0}, {width() - 14, 0}, {0, height() - 14}, {width() - 14, height() - 14}};
-    for (int i = 0; i < 4; ++i) {
-        auto *p = new TPanel(this, qPrintable(QStringLiteral("Panel%1").arg(2 + i)));
-        p->setGeometry(QRect(cornerAt[i], QSize(14, 14)));
-        p->setCaption(QStringLiteral("X"));
-        p->setBevelInner(TBevel::bvRaised);
-        p->setToolTip(QStringLiteral("Click to hide, use the siler bordes to move.."));
-        QFont f(QStringLiteral("Arial"));
-        f.setPixelSize(9);
-        p->setFont(f);
-        p->OnMouseDown = [](QMouseEvent *) {};
-        p->OnMouseUp = [this](QMouseEvent *) { Panel2Click(); };
-    }
+    addCornerPanels(QStringLiteral("Click to hide, use the siler bordes to move.."), [this] { Panel2Click(); });
     makeAnimation(toQColor(clSilver));
 }

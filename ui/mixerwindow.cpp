@@ -4,6 +4,7 @@
 #include "shell/globals.h"
 #include "ui/widgets.h"
 
+#include <QEvent>
 #include <QMouseEvent>
 #include <QTimer>
 
@@ -79,5 +80,22 @@ void TMixerWindow::wireStrips(std::span<Strip> strips)
         }
         s.nameLabel->OnMouseDown = [this, sp](QMouseEvent *) { nameMouseDown(*sp); };
         s.nameLabel->OnMouseUp = [this, sp](QMouseEvent *) { nameMouseUp(*sp); };
+    }
+}
+
+void TMixerWindow::hideEvent(QHideEvent *e)
+{
+    TSkinWindow::hideEvent(e);
+    FormHide();
+}
+
+void TMixerWindow::changeEvent(QEvent *e)
+{
+    TSkinWindow::changeEvent(e);
+    if (e->type() == QEvent::ActivationChange) {
+        if (isActiveWindow())
+            FormActivate();
+        else
+            FormDeactivate();
     }
 }

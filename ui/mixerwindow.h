@@ -52,7 +52,14 @@ public:
     void meterMouseDown(int s);
     void meterMouseUp();
 
+    // The window became active, was hidden, stopped being active.
+    virtual void FormActivate() {}
+    virtual void FormHide() {}
+    virtual void FormDeactivate() {}
+
 protected:
+    void hideEvent(QHideEvent *e) override;
+    void changeEvent(QEvent *e) override;
     // Connects the widgets of every strip to the operations; called by the
     // windows once their strips exist.
     void wireStrips(std::span<Strip> strips);

@@ -112,20 +112,3 @@ Trec::Trec(QWidget *) : TMixerWindow("rec", false, 100)
     Timer1->setInterval(300);
     connect(Timer1, &QTimer::timeout, this, &Trec::Timer1Timer);
 }
-
-void Trec::hideEvent(QHideEvent *e)
-{
-    TSkinWindow::hideEvent(e);
-    FormHide();
-}
-
-void Trec::changeEvent(QEvent *e)
-{
-    TSkinWindow::changeEvent(e);
-    if (e->type() == QEvent::ActivationChange) {
-        if (isActiveWindow())
-            FormActivate();
-        else
-            FormDeactivate();
-    }
-}

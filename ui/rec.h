@@ -66,11 +66,9 @@ public:
     void BlackPlay1Click(); // "Black Play" and "White Play" flip the pair
     void BlackRec1Click();  // "Black Rec" and "White Rec" flip the pair
 
-    void FormActivate();
-    void FormHide();
-    void FormDeactivate();
+    void FormActivate() override;
+    void FormHide() override;
+    void FormDeactivate() override;
 
 protected:
-    void hideEvent(QHideEvent *e) override;
-    void changeEvent(QEvent *e) override;
 };

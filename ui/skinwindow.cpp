@@ -134,3 +134,20 @@ void TSkinWindow::mouseReleaseEvent(QMouseEvent *e)
     dragging = false;
     QWidget::mouseReleaseEvent(e);
 }
+
+void TSkinWindow::addCornerPanels(const QString &hint, std::function<void()> onClick)
+{
+    const QPoint at[] = {{0, 0}, {width() - 14, 0}, {0, height() - 14}, {width() - 14, height() - 14}};
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(9);
+    for (int i = 0; i < 4; ++i) {
+        auto *p = new TPanel(this, qPrintable(QStringLiteral("Panel%1").arg(2 + i)));
+        p->setGeometry(QRect(at[i], QSize(14, 14)));
+        p->setCaption(QStringLiteral("X"));
+        p->setBevelInner(TBevel::bvRaised);
+        p->setToolTip(hint);
+        p->setFont(font);
+        p->OnMouseDown = [](QMouseEvent *) {};
+        p->OnMouseUp = [onClick](QMouseEvent *) { onClick(); };
+    }
+}

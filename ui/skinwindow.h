@@ -6,6 +6,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class TImage;
 class TSmoothShow;
 class TTrayIcon;
@@ -50,6 +52,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent *e) override;
     void showEvent(QShowEvent *e) override;
     void makeAnimation(QColor colour);
+    // Four "X" panels in the corners; a click on one runs `onClick`.
+    void addCornerPanels(const QString &hint, std::function<void()> onClick);
     // Makes the four frame images, `top` high at the top and so on.
     void buildFrame(int top, int bottom, int side);
     void resizeEvent(QResizeEvent *e) override;
