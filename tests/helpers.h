@@ -90,7 +90,7 @@ inline QString sourceDir()
 // stereo sources (volume and mute), a wave-in destination with
 // `recSources` stereo sources (volume only) and a selector of the kind
 // given ("mux", "mixer" or "" for none).
-struct CardSpec
+struct CardLayout
 {
     std::string name = "Test Card";
     int playSources = 3;
@@ -115,28 +115,28 @@ inline std::string sourceList(int n, const std::string &prefix, bool mute)
     return out;
 }
 
-inline std::string specCard(const CardSpec &spec)
+inline std::string layoutCard(const CardLayout &layout)
 {
     std::string playControls = R"({"type":"volume","name":"Master","values":[40000,40000]},
         {"type":"mute","name":"Master Mute","uniform":true,"values":0})";
-    if (spec.tone)
+    if (layout.tone)
         playControls += R"(,{"type":"bass","name":"Bass","uniform":true,"values":40000},
             {"type":"treble","name":"Treble","uniform":true,"values":30000})";
     std::string recControls;
-    if (!spec.selector.empty() && spec.recSources > 0) {
+    if (!layout.selector.empty() && layout.recSources > 0) {
         std::string values;
-        for (int i = 0; i < spec.recSources; ++i)
+        for (int i = 0; i < layout.recSources; ++i)
             values += std::string(i ? "," : "") + (i == 0 ? "1" : "0");
-        recControls = R"({"type":")" + spec.selector + R"(","name":"Select","uniform":true,"items":)"
-            + std::to_string(spec.recSources) + R"(,"values":[)" + values + "]}";
+        recControls = R"({"type":")" + layout.selector + R"(","name":"Select","uniform":true,"items":)"
+            + std::to_string(layout.recSources) + R"(,"values":[)" + values + "]}";
     }
-    if (spec.recVolume)
+    if (layout.recVolume)
         recControls += std::string(recControls.empty() ? "" : ",") + R"({"type":"volume","name":"Rec","values":[100,100]})";
-    return R"({"name":")" + spec.name + R"(","destinations":[
+    return R"({"name":")" + layout.name + R"(","destinations":[
         {"name":"Speakers","type":"speakers","channels":2,"controls":[)" + playControls + R"(],
-         "sources":[)" + sourceList(spec.playSources, "Play ", true) + R"(]},
+         "sources":[)" + sourceList(layout.playSources, "Play ", true) + R"(]},
         {"name":"Recording","type":"wavein","channels":2,"controls":[)" + recControls + R"(],
-         "sources":[)" + sourceList(spec.recSources, "Rec ", false) + R"(]}]})";
+         "sources":[)" + sourceList(layout.recSources, "Rec ", false) + R"(]}]})";
 }
 
 #include "shell/entry.h"

@@ -76,7 +76,7 @@ TEST_F(Discovery, AMissingDestinationLeavesItsWindowEmpty)
 
 TEST_F(Discovery, ThreeSourcesWithTheTonePanel)
 {
-    start({specCard({})});
+    start({layoutCard({})});
     EXPECT_EQ(Form1->width(), 373);
     EXPECT_EQ(Form1->Panel108->x(), 359);
     EXPECT_EQ(Form1->Label14->width(), 359);
@@ -108,10 +108,10 @@ TEST_F(Discovery, ThreeSourcesWithTheTonePanel)
 
 TEST_F(Discovery, ManySourcesFillTheWindowsAndTheRestAreNotShown)
 {
-    CardSpec spec;
-    spec.playSources = 14;
-    spec.recSources = 12;
-    start({specCard(spec)});
+    CardLayout layout;
+    layout.playSources = 14;
+    layout.recSources = 12;
+    start({layoutCard(layout)});
     EXPECT_EQ(Form1->width(), 941);
     EXPECT_EQ(rec->width(), 728);
     for (Strip &s : Form1->strips)
@@ -135,7 +135,7 @@ TEST_F(Discovery, ManySourcesFillTheWindowsAndTheRestAreNotShown)
 
 TEST_F(Discovery, HidingTheTonePanelAndAStripNarrowsTheWindow)
 {
-    start({specCard({})});
+    start({layoutCard({})});
     Form4->tuch->setChecked(false);
     Form4->playBox(2)->setChecked(false);
     busyState = 1;
@@ -206,7 +206,7 @@ TEST_F(Discovery, MuteAndExtraSwitchesOfAPlaybackLine)
 
 TEST_F(Discovery, ToneKnobsBindToTheDestinationsControls)
 {
-    start({specCard({})});
+    start({layoutCard({})});
     EXPECT_TRUE(hasBass);
     EXPECT_TRUE(hasTreble);
     EXPECT_EQ(Form1->RotaryKnob2->Tag, 2);
@@ -219,8 +219,8 @@ TEST_F(Discovery, ToneKnobsBindToTheDestinationsControls)
 
 TEST_F(Discovery, RecordingSelectButtonsComeOnlyWithAMux)
 {
-    CardSpec mux;
-    start({specCard(mux)});
+    CardLayout mux;
+    start({layoutCard(mux)});
     EXPECT_EQ(muxIndex, 0);
     for (int s = 2; s <= 4; ++s) {
         SCOPED_TRACE(s);
@@ -232,10 +232,10 @@ TEST_F(Discovery, RecordingSelectButtonsComeOnlyWithAMux)
     EXPECT_FALSE(rec->strip(1).poisson->isVisibleTo(rec));
     destroyWindows();
 
-    CardSpec mixer;
+    CardLayout mixer;
     mixer.selector = "mixer";
     mixer.recVolume = false;
-    start({specCard(mixer)});
+    start({layoutCard(mixer)});
     EXPECT_EQ(muxIndex, -2);
     for (int s = 2; s <= 4; ++s)
         EXPECT_FALSE(rec->strip(s).mute->isVisibleTo(rec));
@@ -247,12 +247,12 @@ TEST_F(Discovery, RecordingSelectButtonsComeOnlyWithAMux)
 
 TEST_F(Discovery, ARecordingVolumeFollowsTheCurrentCard)
 {
-    CardSpec without;
+    CardLayout without;
     without.name = "Without";
     without.recVolume = false;
-    CardSpec with;
+    CardLayout with;
     with.name = "With";
-    start({specCard(with), specCard(without)});
+    start({layoutCard(with), layoutCard(without)});
     EXPECT_TRUE(hasRecVolume);
     rec->cardClick(2);
     EXPECT_FALSE(hasRecVolume);
@@ -304,7 +304,7 @@ TEST_F(Discovery, StereoAndMonoLayouts)
 
 TEST_F(Discovery, LooksGivePicturesToStripsInUseOnly)
 {
-    start({specCard({})});
+    start({layoutCard({})});
     EXPECT_EQ(Form1->strip(2).gsl->Picture(), "silverg");
     EXPECT_EQ(Form1->strip(2).leftCursor->Picture(), "curseur");
     EXPECT_EQ(Form1->strip(2).leftGhost->Picture(), "curseur2");

@@ -207,9 +207,9 @@ TEST(OverPeakWindow, EntriesAreCutToFortyCharacters)
 
 TEST_F(Meters, PressingAMeterChoosesTheLine)
 {
-    CardSpec spec;
-    spec.playSources = 11;
-    start({specCard(spec)});
+    CardLayout layout;
+    layout.playSources = 11;
+    start({layoutCard(layout)});
     Form1->meterClock = [this] { return now; };
     Form1->meterFrameInterval = 0;
     Form1->meterMouseDown(12);

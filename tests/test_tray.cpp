@@ -27,7 +27,7 @@ namespace {
 class Tray : public WindowsTest
 {
 protected:
-    void startRunning(const std::string &card = specCard({}))
+    void startRunning(const std::string &card = layoutCard({}))
     {
         start({card});
         Form1->Timer1Timer(); // the start-up is over
@@ -45,7 +45,7 @@ protected:
 
 TEST_F(Tray, IconsAndTheirHints)
 {
-    start({specCard({})});
+    start({layoutCard({})});
     EXPECT_EQ(pictures(), (std::vector<QString>{"recplay", "soundyesi", "reci", "vui"}));
     EXPECT_EQ(Form1->TrayIconF2->toolTip(), "Click to show/hide the play and rec mixer...");
     EXPECT_EQ(Form1->TrayIconF1->toolTip(), "Click to show/hide the play mixer, 2x click mute/nomute all.");
@@ -138,10 +138,10 @@ TEST_F(Tray, DoubleClickOnThePlaybackIconMutesAll)
 
 TEST_F(Tray, DockingKeepsTheMixersTogether)
 {
-    CardSpec wide;
+    CardLayout wide;
     wide.playSources = 3; // 373 wide
     wide.recSources = 3;  // 302 wide
-    startRunning(specCard(wide));
+    startRunning(layoutCard(wide));
     ASSERT_EQ(Form1->width(), 373);
     ASSERT_EQ(rec->width(), 302);
     Form1->move(100, 50);
@@ -265,7 +265,7 @@ TEST_F(Configuration, FileContentsRead)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
         writeConfig(c.file);
-        driver = installCards({specCard({})});
+        driver = installCards({layoutCard({})});
         resetGlobals();
         createWindows();
         EXPECT_EQ(boxes(), c.boxes.left(1) + c.boxes.mid(1));
@@ -284,7 +284,7 @@ TEST_F(Configuration, FileContentsRead)
     }
     // The unchecked boxes hide their strips from the first layout on.
     writeConfig("h\r\n1100" + QByteArray(19, '1') + "\r\n");
-    driver = installCards({specCard({})});
+    driver = installCards({layoutCard({})});
     resetGlobals();
     createWindows();
     EXPECT_EQ(Form1->strip(2).cha->Tag, 1);
@@ -295,7 +295,7 @@ TEST_F(Configuration, FileContentsRead)
 TEST_F(Configuration, NoFileMeansDefaults)
 {
     QFile::remove(configPath());
-    start({specCard({})});
+    start({layoutCard({})});
     EXPECT_EQ(boxes(), QString(23, QLatin1Char('1')));
     EXPECT_EQ(options(), "1111");
     EXPECT_TRUE(Form1->centred);
@@ -323,7 +323,7 @@ TEST_F(Configuration, SaveAndReadBack)
     EXPECT_EQ(readConfig(), "My header\r\n0111111111111" "1011111111\r\n0010\r\n-12\r\n40\r\n0\r\n500\r\n");
     destroyWindows();
 
-    start({specCard({})});
+    start({layoutCard({})});
     EXPECT_EQ(boxes(), "0111111111111" "1011111111");
     EXPECT_EQ(options(), "0010");
     EXPECT_EQ(Form1->pos(), QPoint(-12, 40));
