@@ -183,6 +183,9 @@ void TForm1::Timer1Timer()
         }
         const int d = (width() - rec->width()) / 2;
         rec->move(x() + d, y() + height());
+        // Placed here, docked: not centred on top of each other.
+        centred = false;
+        rec->centred = false;
     }
     if (play && record)
         trayiconf1bClick();

@@ -1,6 +1,7 @@
 // The program as a command: options, card files and the single instance.
 
 #include "helpers.h"
+#include "shell/entry.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -118,6 +119,39 @@ TEST(CommandLine, ReportPrintsTheStateOfBothMixers)
     const ProcessResult none = runSonvane({QStringLiteral("--report")});
     EXPECT_EQ(none.status, 0) << "no mixer device is a state, not an error";
     EXPECT_TRUE(none.err.contains(QStringLiteral("No mixer present in the system !")));
+}
+
+TEST(CommandLine, OptionsAreParsed)
+{
+    struct Case
+    {
+        QStringList args;
+        QStringList cards;
+        QStringList show;
+        bool list, report;
+        QString error;
+    };
+    const Case cases[] = {
+        {{}, {}, {}, false, false, {}},
+        {{"--virtual-cards", "a.json,b.json", "--list-devices"}, {"a.json", "b.json"}, {}, true, false, {}},
+        {{"--virtual-cards=a.json", "--virtual-cards", "c.json"}, {"a.json", "c.json"}, {}, false, false, {}},
+        {{"--show", "play,vu", "--report"}, {}, {"play", "vu"}, false, true, {}},
+        {{"--show=rec"}, {}, {"rec"}, false, false, {}},
+        {{"--show", "tray"}, {}, {}, false, false, "--show takes play, rec and vu, not \"tray\""},
+        {{"--show"}, {}, {}, false, false, "--show needs a list of windows: play, rec, vu"},
+        {{"--virtual-cards", ","}, {}, {}, false, false, "--virtual-cards needs a list of card files"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        const CommandLine parsed = parseCommandLine(QStringList{"sonvane"} + c.args);
+        EXPECT_EQ(parsed.error, c.error);
+        if (!c.error.isEmpty())
+            continue;
+        EXPECT_EQ(parsed.virtualCards, c.cards);
+        EXPECT_EQ(parsed.show, c.show);
+        EXPECT_EQ(parsed.listDevices, c.list);
+        EXPECT_EQ(parsed.report, c.report);
+    }
 }
 
 TEST(CommandLine, HelpAndVersion)

@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTest>
 #include <QTimer>
 
 #include <csignal>
@@ -161,6 +162,27 @@ TEST_F(Tray, DockingKeepsTheMixersTogether)
     ASSERT_EQ(Form1->width(), 89);
     rec->dock(false);
     EXPECT_EQ(Form1->x(), 400 + 106);
+}
+
+TEST_F(Tray, AWindowIsDraggedByItsSurfaceAndAnimatesInSteps)
+{
+    startRunning();
+    Form1->move(100, 100);
+    Form1->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Form1));
+    // The frame is free surface; without a window manager the window follows
+    // the pointer itself.
+    QTest::mousePress(Form1, Qt::LeftButton, {}, QPoint(5, 100));
+    QTest::mouseMove(Form1, QPoint(45, 130));
+    QTest::mouseRelease(Form1, Qt::LeftButton, {}, QPoint(45, 130));
+    EXPECT_EQ(Form1->pos(), QPoint(140, 130));
+
+    Form1->SmoothShow1->arm(false);
+    Form1->SmoothShow1->run();
+    EXPECT_TRUE(Form1->SmoothShow1->Enabled);
+    QTRY_VERIFY_WITH_TIMEOUT(!Form1->SmoothShow1->Enabled, 2000);
+    EXPECT_EQ(Form1->SmoothShow1->step(), TSmoothShow::Steps + 1);
+    EXPECT_FALSE(Form1->SmoothShow1->isVisible()) << "the rectangle goes when it is done";
 }
 
 TEST_F(Tray, TheVisibleChannelsDialog)
