@@ -45,7 +45,11 @@ void TForm1::button2Click()
     }
     lastPeakTick = 0;
     lastMeterFrame = 0;
-    meterTimer->start();
+    // Without a single meter there is nothing to poll: no waking up for it.
+    if (ListView.empty())
+        meterTimer->stop();
+    else
+        meterTimer->start();
 }
 
 void TForm1::PollMeters()

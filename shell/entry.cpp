@@ -11,9 +11,11 @@
 #include "ui/form3.h"
 #include "ui/form4.h"
 #include "ui/rec.h"
+#include "ui/widgets.h"
 
 #include <QApplication>
 #include <QJsonDocument>
+#include <QToolTip>
 
 #include <cstdio>
 #include <memory>
@@ -200,9 +202,10 @@ int sonvaneMain(int argc, char **argv)
     QApplication::setApplicationVersion(QStringLiteral(SONVANE_VERSION));
     QApplication::setQuitOnLastWindowClosed(false);
     // Hints show as balloons: rounded, bordered, in the tool tip colours.
-    app.setStyleSheet(QStringLiteral(
-        "QToolTip { color: palette(tooltip-text); background-color: palette(tooltip-base);"
-        " border: 1px solid black; border-radius: 6px; padding: 2px 5px; font-size: 11px; }"));
+    QApplication::setStyle(new TBalloonHintStyle);
+    QFont tipFont = QToolTip::font();
+    tipFont.setPixelSize(11);
+    QToolTip::setFont(tipFont);
 
     SingleInstanceLock lock;
     if (!lock.acquire()) {

@@ -236,9 +236,11 @@ TEST_F(Meters, PressingAMeterChoosesTheLine)
     Form1->meterMouseUp();
     EXPECT_EQ(Form2->frameLeft->Picture(), "fondvertv");
 
-    // This card has no meters at all: the message stays up.
+    // This card has no meters at all: the message stays up, and nothing is
+    // polled.
     pass();
     EXPECT_TRUE(Form2->Label1->isVisibleTo(Form2));
+    EXPECT_FALSE(Form1->meterTimer->isActive());
 }
 
 TEST_F(Meters, ALineWithoutAMeterLeavesTheMessageUp)

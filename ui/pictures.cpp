@@ -374,8 +374,9 @@ QPixmap get(const QString &name, qreal dpr)
     const auto it = table().constFind(name);
     if (it == table().constEnd())
         return {};
-    static QHash<QString, QPixmap> cache;
-    const QString key = name + QLatin1Char('@') + QString::number(dpr);
+    // Painting asks for a picture every time: keep the key cheap to make.
+    static QHash<QPair<QString, int>, QPixmap> cache;
+    const QPair<QString, int> key(name, qRound(dpr * 100));
     auto cached = cache.constFind(key);
     if (cached != cache.constEnd())
         return *cached;

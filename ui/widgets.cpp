@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRegularExpressionValidator>
+#include <QStyleOption>
 #include <QTimer>
 #include <QWheelEvent>
 
@@ -329,4 +330,28 @@ void TBannerMenu::paintEvent(QPaintEvent *e)
     p.translate(0, height());
     p.rotate(-90);
     p.drawText(QRect(0, 0, height(), BannerWidth), Qt::AlignCenter, QStringLiteral("Tarkel Brindlework"));
+}
+
+// --------------------------------------------------------- TBalloonHintStyle
+
+void TBalloonHintStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                                      const QWidget *widget) const
+{
+    if (element != PE_PanelTipLabel)
+        return QProxyStyle::drawPrimitive(element, option, painter, widget);
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setPen(QPen(Qt::black, 1));
+    painter->setBrush(option->palette.toolTipBase());
+    painter->drawRoundedRect(QRectF(option->rect).adjusted(0.5, 0.5, -0.5, -0.5), 5, 5);
+    painter->restore();
+}
+
+int TBalloonHintStyle::styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                                 QStyleHintReturn *returnData) const
+{
+    // The balloon's corners show what lies behind it.
+    if (hint == SH_ToolTip_Mask)
+        return 0;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
 }

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProxyStyle>
 #include <QWidget>
 
 #include <functional>
@@ -140,6 +141,17 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *e) override;
+};
+
+// The application's style with hints drawn as rounded balloons with a black
+// border on the tool tip colour.
+class TBalloonHintStyle : public QProxyStyle
+{
+public:
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget = nullptr) const override;
+    int styleHint(StyleHint hint, const QStyleOption *option = nullptr, const QWidget *widget = nullptr,
+                  QStyleHintReturn *returnData = nullptr) const override;
 };
 
 // A check box on a coloured background (the visible-channels dialog).
