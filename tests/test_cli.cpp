@@ -116,9 +116,11 @@ TEST(CommandLine, ReportPrintsTheStateOfBothMixers)
     EXPECT_EQ(report[QStringLiteral("cards")].toArray().at(0).toObject()[QStringLiteral("caption")].toString(),
               "Classic AC97 Codec");
 
-    const ProcessResult none = runSonvane({QStringLiteral("--report")});
-    EXPECT_EQ(none.status, 0) << "no mixer device is a state, not an error";
-    EXPECT_TRUE(none.err.contains(QStringLiteral("No mixer present in the system !")));
+    // The system's own devices, whatever this machine has (none is a state,
+    // not an error).
+    const ProcessResult system = runSonvane({QStringLiteral("--report")});
+    EXPECT_EQ(system.status, 0) << system.err.toStdString();
+    EXPECT_TRUE(QJsonDocument::fromJson(system.out.toUtf8()).isObject());
 }
 
 TEST(CommandLine, OptionsAreParsed)
