@@ -46,9 +46,7 @@ class TMaskEdit : public QLineEdit
 public:
     TMaskEdit(QWidget *parent, const char *name, QRect geometry);
 
-    // The text as the program sets it; setting the text it already shows is
-    // no change.
-    QString Text() const { return text(); }
+    // Sets the text; setting the text it already shows is no change.
     void setText2(const QString &t);
 
 protected:
