@@ -89,26 +89,35 @@ void bindPlaybackLine(TForm1 *form, const TMixerControls &controls, int c)
 {
     for (int k = 0; k < controls.Count(); ++k) {
         const MIXERCONTROL &ctl = controls.Get(k);
-        if (c == -1 && ctl.dwControlType == MIXERCONTROL_CONTROLTYPE_BASS) {
-            form->RotaryKnob2->Tag = k;
-            hasBass = true;
-            for (QWidget *w : std::initializer_list<QWidget *>{form->basplus, form->bassmoins, form->MaskEdit4,
-                                                               form->RotaryKnob2})
-                w->setEnabled(true);
-            form->RotaryKnob2->setToolTip(QStringLiteral("Turn the knob to ajust the bass volume..."));
+        // The tone knobs, from the destination line's own controls only.
+        struct Knob
+        {
+            uint32_t type;
+            TRotaryKnob *knob;
+            bool &bound;
+            std::initializer_list<QWidget *> widgets;
+            const char *boundHint;
+            const char *unboundHint;
+        };
+        const Knob knobs[] = {
+            {MIXERCONTROL_CONTROLTYPE_BASS, form->RotaryKnob2, hasBass,
+             {form->basplus, form->bassmoins, form->MaskEdit4, form->RotaryKnob2},
+             "Turn the knob to ajust the bass volume...", "No bass edition with that soundcard..."},
+            {MIXERCONTROL_CONTROLTYPE_TREBLE, form->RotaryKnob1, hasTreble,
+             {form->MaskEdit3, form->treplus, form->tremoins, form->RotaryKnob1},
+             "Turn the knob to ajust the treble volume...", "No treble edition with that soundcard..."},
+        };
+        for (const Knob &t : knobs) {
+            if (c == -1 && ctl.dwControlType == t.type) {
+                t.knob->Tag = k;
+                t.bound = true;
+                for (QWidget *w : t.widgets)
+                    w->setEnabled(true);
+                t.knob->setToolTip(QLatin1String(t.boundHint));
+            }
+            if (!t.bound)
+                t.knob->setToolTip(QLatin1String(t.unboundHint));
         }
-        if (!hasBass)
-            form->RotaryKnob2->setToolTip(QStringLiteral("No bass edition with that soundcard..."));
-        if (c == -1 && ctl.dwControlType == MIXERCONTROL_CONTROLTYPE_TREBLE) {
-            form->RotaryKnob1->Tag = k;
-            hasTreble = true;
-            for (QWidget *w : std::initializer_list<QWidget *>{form->MaskEdit3, form->treplus, form->tremoins,
-                                                               form->RotaryKnob1})
-                w->setEnabled(true);
-            form->RotaryKnob1->setToolTip(QStringLiteral("Turn the knob to ajust the treble volume..."));
-        }
-        if (!hasTreble)
-            form->RotaryKnob1->setToolTip(QStringLiteral("No treble edition with that soundcard..."));
 
         Strip &s = form->strip(c == -1 ? 1 : c + 2);
         if (!s.inUse())

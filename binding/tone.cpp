@@ -75,25 +75,13 @@ void TForm1::toneEditChange(bool treble)
     }
 }
 
-void TForm1::toneStep(bool treble, int direction)
-{
-    TMaskEdit *edit = treble ? MaskEdit3 : MaskEdit4;
-    if (direction > 0) {
-        if (edit->text() != QLatin1String("99"))
-            edit->setText2(QString::number(edit->text().trimmed().toInt() + volStep));
-    } else {
-        if (edit->text() != QLatin1String("0"))
-            edit->setText2(QString::number(edit->text().trimmed().toInt() - volStep));
-    }
-}
-
 void TForm1::stepButton(int code)
 {
     switch (code) {
-    case 11: toneStep(true, 1); break;
-    case 12: toneStep(true, -1); break;
-    case 21: toneStep(false, 1); break;
-    case 22: toneStep(false, -1); break;
+    case 11: stepEdit(MaskEdit3, 1); break;
+    case 12: stepEdit(MaskEdit3, -1); break;
+    case 21: stepEdit(MaskEdit4, 1); break;
+    case 22: stepEdit(MaskEdit4, -1); break;
     default: TMixerWindow::stepButton(code);
     }
 }
@@ -119,23 +107,8 @@ void TForm1::wireTonePanel()
     RotaryKnob2->OnChange = [this] { knobChange(false); };
     connect(MaskEdit3, &QLineEdit::textChanged, this, [this] { toneEditChange(true); });
     connect(MaskEdit4, &QLineEdit::textChanged, this, [this] { toneEditChange(false); });
-    struct Step
-    {
-        TSpeedButton *button;
-        int code;
-    };
-    for (const Step &step : {Step{treplus, 11}, Step{tremoins, 12}, Step{basplus, 21}, Step{bassmoins, 22}}) {
-        const int code = step.code;
-        step.button->OnMouseDown = [this, code] {
-            busyState = 1;
-            repeatCode = code;
-            Timer4->start();
-        };
-        step.button->OnMouseUp = [this] {
-            busyState = 0;
-            repeatCode = 0;
-            Timer4->stop();
-        };
-        step.button->OnClick = [this, code] { stepButton(code); };
-    }
+    wireStepButton(treplus, 11);
+    wireStepButton(tremoins, 12);
+    wireStepButton(basplus, 21);
+    wireStepButton(bassmoins, 22);
 }

@@ -204,35 +204,4 @@ void TForm1::Timer2Timer()
     show();
 }
 
-void TForm1::FormActivate()
-{
-    if (rec->magnet->isChecked())
-        rec->Timer1->start();
-}
-
-void TForm1::FormHide()
-{
-    rec->Timer1->stop();
-}
-
-void TForm1::FormDeactivate()
-{
-    rec->Timer1->stop();
-}
-
-void Trec::FormActivate()
-{
-    if (magnet->isChecked())
-        Timer1->start();
-}
-
-void Trec::FormHide()
-{
-    Timer1->stop();
-}
-
-void Trec::FormDeactivate()
-{
-    Timer1->stop();
-}
 

@@ -143,7 +143,7 @@ TEST_F(Meters, LedColumnsAndHold)
     EXPECT_EQ(litList(Form2->ledLeft), (std::vector<int>{1, 2, 3, 9})) << "3 LEDs and the hold LED";
     EXPECT_EQ(holdLeft, 9);
 
-    Form2->Timer2Timer(); // 5000 ms after the 9
+    Form2->holdExpired(TForm2::Left); // 5000 ms after the 9
     EXPECT_EQ(holdLeft, 0);
     EXPECT_EQ(litLeds(Form2->ledLeft), 0);
     level(8000, 0);
@@ -153,7 +153,7 @@ TEST_F(Meters, LedColumnsAndHold)
     level(32767, 0); // level 16
     EXPECT_EQ(litLeds(Form2->ledLeft), 10);
     EXPECT_EQ(holdLeft, 16);
-    Form2->Timer1Timer();
+    Form2->indicatorOff(TForm2::Left);
     EXPECT_FALSE(Form2->peaklr->isVisibleTo(Form2));
     EXPECT_FALSE(Form2->Timer1->isActive());
 }

@@ -21,6 +21,7 @@
 #include <QTimer>
 
 #include <csignal>
+#include <functional>
 #include <sys/resource.h>
 
 namespace {
@@ -111,10 +112,11 @@ TEST_F(Tray, EachIconShowsAndHidesItsWindow)
     EXPECT_FALSE(rec->isVisible());
     EXPECT_EQ(rec->TrayIconF1->Picture(), "reci");
 
+    rec->Timer1->start(); // docking
     emit Form2->TrayIconF1->activated(QSystemTrayIcon::Trigger);
     EXPECT_TRUE(Form2->isVisible());
     EXPECT_EQ(Form2->TrayIconF1->Picture(), "vuino");
-    EXPECT_FALSE(Form1->ListView.empty() && false);
+    EXPECT_FALSE(rec->Timer1->isActive()) << "showing the over-peak window stops docking";
     Form2->Panel2Click();
     EXPECT_FALSE(Form2->isVisible());
     EXPECT_EQ(Form2->TrayIconF1->Picture(), "vui");
@@ -230,6 +232,19 @@ protected:
         QFile f(configPath());
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(data);
+    }
+    // Runs `action` with the configuration folder impossible to make: a file
+    // stands where it should be.
+    static void withBlockedFolder(const std::function<void()> &action)
+    {
+        const QByteArray home = qgetenv("XDG_CONFIG_HOME");
+        QFile blocker(QString::fromLocal8Bit(home) + "/blocked");
+        ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        qputenv("XDG_CONFIG_HOME", home + "/blocked");
+        action();
+        qputenv("XDG_CONFIG_HOME", home);
+        QFile::remove(blocker.fileName());
     }
     static QByteArray readConfig()
     {
@@ -386,18 +401,10 @@ TEST_F(Configuration, AFailedSaveLosesNothing)
     EXPECT_TRUE(Form1->topMost()) << "the mixers come back on top after the error too";
     EXPECT_TRUE(rec->topMost());
 
-    // A folder that cannot be made: a file stands where it should be.
     messages.texts.clear();
-    const QByteArray home = qgetenv("XDG_CONFIG_HOME");
-    QFile blocker(QString::fromLocal8Bit(home) + "/blocked");
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    qputenv("XDG_CONFIG_HOME", home + "/blocked");
-    rec->saveClick();
-    qputenv("XDG_CONFIG_HOME", home);
+    withBlockedFolder([] { rec->saveClick(); });
     ASSERT_EQ(messages.texts.size(), 1u);
     EXPECT_TRUE(messages.texts[0].startsWith("Cannot make the folder")) << messages.texts[0].toStdString();
-    QFile::remove(blocker.fileName());
 }
 
 TEST_F(Configuration, QuitAsksToSave)
@@ -418,6 +425,15 @@ TEST_F(Configuration, QuitAsksToSave)
     EXPECT_FALSE(Form1->isVisible());
     EXPECT_TRUE(QFile::exists(configPath()));
     EXPECT_TRUE(terminateRequested());
+    resetTerminate();
+
+    // A save that fails on quit says so and keeps Sonvane in the tray.
+    messages.texts.clear();
+    messages.types.clear();
+    withBlockedFolder([] { rec->Quit1Click(); });
+    ASSERT_EQ(messages.texts.size(), 2u);
+    EXPECT_EQ(messages.types[1], TMsgDlgType::mtError);
+    EXPECT_FALSE(terminateRequested());
 }
 
 } // namespace

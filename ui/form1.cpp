@@ -24,13 +24,6 @@ TForm1::TForm1(QWidget *) : TMixerWindow("Form1", true, 75)
     Mixer1->setMixerId(1);
     Mixer1->OnControlChange = [this](TAudioMixer *s, uint32_t h, uint32_t id) { Mixer1ControlChange(s, h, id); };
 
-    Label14 = makeLabel(this, "Label14", QStringLiteral("<-- click here to move mixer -->"), QRect(13, 1, 345, 16),
-                        11, Qt::AlignLeft | Qt::AlignVCenter);
-    Label14->setToolTip(QStringLiteral("Click here and drag to move the mixer..."));
-    QPalette titlePalette = Label14->palette();
-    titlePalette.setColor(QPalette::WindowText, Qt::white);
-    Label14->setPalette(titlePalette);
-
     // The tone panel: treble and bass knobs, their edits and step buttons.
     chatune = new TPanel(this, "chatune");
     chatune->setGeometry(10, 16, 70, 146);
@@ -101,19 +94,8 @@ TForm1::TForm1(QWidget *) : TMixerWindow("Form1", true, 75)
     frameRight->OnMouseDown = [](QMouseEvent *) {};
     frameRight->OnMouseUp = [this](QMouseEvent *) { Image2MouseDown(); };
 
-    Panel108 = new TPanel(this, "Panel108");
-    Panel108->setGeometry(width() - 14, 0, 14, 20);
-    Panel108->setCaption(QStringLiteral("x"));
-    Panel107 = new TPanel(this, "Panel107");
-    Panel107->setGeometry(width() - 14, height() - 14, 14, 14);
-    Panel107->setCaption(QStringLiteral("X"));
-    for (TPanel *p : {Panel108, Panel107}) {
-        p->setToolTip(QStringLiteral("Click to hide the play mixer."));
-        p->setBevelInner(TBevel::bvRaised);
-        p->setFont(small);
-        p->OnMouseDown = [](QMouseEvent *) {};
-        p->OnMouseUp = [this](QMouseEvent *) { Panel108Click(); };
-    }
+    buildTitleAndClose(QStringLiteral("Click here and drag to move the mixer..."),
+                       QStringLiteral("Click to hide the play mixer."), QStringLiteral("x"));
     move(x(), 218);
 
     makeAnimation(toQColor(8454016));
@@ -123,18 +105,10 @@ TForm1::TForm1(QWidget *) : TMixerWindow("Form1", true, 75)
     TrayIconF2 = new TTrayIcon(this, "TrayIconF2", QStringLiteral("Click to show/hide the play and rec mixer..."),
                                QStringLiteral("recplay"));
     setWindowIcon(TrayIconF1->icon());
-    connect(TrayIconF1, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason r) {
-        if (r == QSystemTrayIcon::Trigger)
-            TrayIconF1Click();
-        else if (r == QSystemTrayIcon::DoubleClick)
-            TrayIconF1DblClick();
-    });
-    connect(TrayIconF2, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason r) {
-        if (r == QSystemTrayIcon::Trigger)
-            TrayIconF2Click();
-        else if (r == QSystemTrayIcon::DoubleClick)
-            TrayIconF2DblClick();
-    });
+    TrayIconF1->OnClick = [this] { TrayIconF1Click(); };
+    TrayIconF1->OnDblClick = [this] { TrayIconF1DblClick(); };
+    TrayIconF2->OnClick = [this] { TrayIconF2Click(); };
+    TrayIconF2->OnDblClick = [this] { TrayIconF2DblClick(); };
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));

@@ -35,9 +35,6 @@ public:
     std::array<Strip, PlayStripCount> strips; // strip s at strips[s - 1]
     Strip &strip(int s) { return strips[static_cast<std::size_t>(s - 1)]; }
 
-    QLabel *Label14 = nullptr;  // title
-    TPanel *Panel108 = nullptr; // close panels, top and bottom right
-    TPanel *Panel107 = nullptr;
 
     // The tone panel.
     TPanel *chatune = nullptr;
@@ -113,7 +110,7 @@ public:
     void TrayIconF2DblClick();
     void TrayIconF1Click();    // shows or hides this window
     void TrayIconF1DblClick(); // mutes or unmutes the master strip
-    void Panel108Click();      // "X": hides this window
+    void Panel108Click() override; // "X": hides this window
     // The playback icon's picture: muted, or sounding and shown or hidden.
     QString soundPicture(bool shown) const;
     bool masterMuted() const;
@@ -132,7 +129,6 @@ public:
     // moves its knob, the step buttons step the edit.
     void knobChange(bool treble);      // RotaryKnob1Change, RotaryKnob2Change
     void toneEditChange(bool treble);  // MaskEdit3Change, MaskEdit4Change
-    void toneStep(bool treble, int direction);
     void stepButton(int code) override;
     void readToneKnobs();
     bool showingKnob = false; // a knob change is writing its edit
@@ -140,9 +136,6 @@ public:
     void Timer1Timer();
     void Timer2Timer();
 
-    void FormActivate() override;
-    void FormHide() override;
-    void FormDeactivate() override;
 
 protected:
     void wireTonePanel();

@@ -132,22 +132,18 @@ TForm2::TForm2(QWidget *parent) : TSkinWindow("Form2", parent)
 
     makeAnimation(toQColor(clSilver));
     TrayIconF1 = new TTrayIcon(this, "TrayIconF1", QStringLiteral("Click to show/hide the VU..."), QStringLiteral("vui"));
-    connect(TrayIconF1, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason r) {
-        if (r == QSystemTrayIcon::Trigger)
-            TrayIconF1Click();
-        else if (r == QSystemTrayIcon::DoubleClick)
-            TrayIconF1DblClick();
-    });
+    TrayIconF1->OnClick = [this] { TrayIconF1Click(); };
+    TrayIconF1->OnDblClick = [this] { TrayIconF1DblClick(); };
 
     Timer1 = timer(this, "Timer1", 2000);
     Timer4 = timer(this, "Timer4", 2000);
     Timer2 = timer(this, "Timer2", 5000);
     Timer3 = timer(this, "Timer3", 5000);
     Timer6 = timer(this, "Timer6", 1000);
-    connect(Timer1, &QTimer::timeout, this, &TForm2::Timer1Timer);
-    connect(Timer4, &QTimer::timeout, this, &TForm2::Timer4Timer);
-    connect(Timer2, &QTimer::timeout, this, &TForm2::Timer2Timer);
-    connect(Timer3, &QTimer::timeout, this, &TForm2::Timer3Timer);
+    connect(Timer1, &QTimer::timeout, this, [this] { indicatorOff(Left); });
+    connect(Timer4, &QTimer::timeout, this, [this] { indicatorOff(Right); });
+    connect(Timer2, &QTimer::timeout, this, [this] { holdExpired(Left); });
+    connect(Timer3, &QTimer::timeout, this, [this] { holdExpired(Right); });
     connect(Timer6, &QTimer::timeout, this, &TForm2::Timer6Timer);
 }
 
@@ -267,33 +263,18 @@ void TForm2::Panel2Click()
     SmoothShow1->run();
 }
 
-void TForm2::Timer1Timer()
+void TForm2::indicatorOff(Channel c)
 {
-    Timer1->stop();
-    peaklr->hide();
+    (c == Left ? Timer1 : Timer4)->stop();
+    (c == Left ? peaklr : peaklr2)->hide();
 }
 
-void TForm2::Timer4Timer()
+void TForm2::holdExpired(Channel c)
 {
-    Timer4->stop();
-    peaklr2->hide();
-}
-
-void TForm2::Timer2Timer()
-{
-    Timer2->stop();
-    holdLeft = 0;
-    shown[Left].leds = 0;
-    for (TImage *led : ledLeft)
-        led->hide();
-}
-
-void TForm2::Timer3Timer()
-{
-    Timer3->stop();
-    holdRight = 0;
-    shown[Right].leds = 0;
-    for (TImage *led : ledRight)
+    (c == Left ? Timer2 : Timer3)->stop();
+    (c == Left ? holdLeft : holdRight) = 0;
+    shown[c].leds = 0;
+    for (TImage *led : c == Left ? ledLeft : ledRight)
         led->hide();
 }
 

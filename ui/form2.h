@@ -72,10 +72,10 @@ public:
     void Panel2Click();       // corner panels: hide
     void TrayIconF1Click();   // shows or hides the window
     void TrayIconF1DblClick();
-    void Timer1Timer(); // the left indicator goes off
-    void Timer4Timer(); // the right indicator goes off
-    void Timer2Timer(); // the left hold expires
-    void Timer3Timer(); // the right hold expires
+    // Timer1 / Timer4: a channel's over-peak indicator goes off.
+    void indicatorOff(Channel c);
+    // Timer2 / Timer3: a channel's hold expires and its LEDs go dark.
+    void holdExpired(Channel c);
     void Timer6Timer(); // the clock
 
     // The date and time texts of the event list and the title.

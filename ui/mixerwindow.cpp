@@ -2,9 +2,11 @@
 
 #include "mixer/audiomixer.h"
 #include "shell/globals.h"
+#include "ui/rec.h"
 #include "ui/widgets.h"
 
 #include <QEvent>
+#include <QAction>
 #include <QMouseEvent>
 #include <QTimer>
 
@@ -44,26 +46,10 @@ void TMixerWindow::wireStrips(std::span<Strip> strips)
         }
         s.cursorArea->OnWheel = [this, sp](QWheelEvent *e) { wheelStep(*sp, false, e); };
 
-        struct Step
-        {
-            TSpeedButton *button;
-            int code;
-        };
-        for (const Step &step : {Step{s.plus, n * 100 + 11}, Step{s.minus, n * 100 + 12},
-                                 Step{s.rightPlus, n * 100 + 21}, Step{s.rightMinus, n * 100 + 22}}) {
-            const int code = step.code;
-            step.button->OnMouseDown = [this, code] {
-                repeatCode = code;
-                busyState = 1;
-                Timer4->start();
-            };
-            step.button->OnMouseUp = [this] {
-                repeatCode = 0;
-                Timer4->stop();
-                busyState = 0;
-            };
-            step.button->OnClick = [this, code] { stepButton(code); };
-        }
+        wireStepButton(s.plus, n * 100 + 11);
+        wireStepButton(s.minus, n * 100 + 12);
+        wireStepButton(s.rightPlus, n * 100 + 21);
+        wireStepButton(s.rightMinus, n * 100 + 22);
 
         s.mute->OnMouseDown = [this, n](QMouseEvent *) { muteMouseDown(n); };
         s.mute->OnMouseUp = [this](QMouseEvent *) { panelMouseUp(); };
@@ -81,6 +67,63 @@ void TMixerWindow::wireStrips(std::span<Strip> strips)
         s.nameLabel->OnMouseDown = [this, sp](QMouseEvent *) { nameMouseDown(*sp); };
         s.nameLabel->OnMouseUp = [this, sp](QMouseEvent *) { nameMouseUp(*sp); };
     }
+}
+
+void TMixerWindow::wireStepButton(TSpeedButton *button, int code)
+{
+    button->OnMouseDown = [this, code] {
+        repeatCode = code;
+        busyState = 1;
+        Timer4->start();
+    };
+    button->OnMouseUp = [this] {
+        repeatCode = 0;
+        Timer4->stop();
+        busyState = 0;
+    };
+    button->OnClick = [this, code] { stepButton(code); };
+}
+
+void TMixerWindow::buildTitleAndClose(const QString &titleHint, const QString &closeHint, const QString &topCaption)
+{
+    Label14 = makeLabel(this, "Label14", QStringLiteral("<-- click here to move mixer -->"), QRect(13, 1, 345, 16),
+                        11, Qt::AlignLeft | Qt::AlignVCenter);
+    Label14->setToolTip(titleHint);
+    QPalette titlePalette = Label14->palette();
+    titlePalette.setColor(QPalette::WindowText, Qt::white);
+    Label14->setPalette(titlePalette);
+
+    QFont small(QStringLiteral("Arial"));
+    small.setPixelSize(9);
+    Panel108 = new TPanel(this, "Panel108");
+    Panel108->setGeometry(width() - 14, 0, 14, 20);
+    Panel108->setCaption(topCaption);
+    Panel107 = new TPanel(this, "Panel107");
+    Panel107->setGeometry(width() - 14, height() - 14, 14, 14);
+    Panel107->setCaption(QStringLiteral("X"));
+    for (TPanel *p : {Panel108, Panel107}) {
+        p->setToolTip(closeHint);
+        p->setBevelInner(TBevel::bvRaised);
+        p->setFont(small);
+        p->OnMouseDown = [](QMouseEvent *) {};
+        p->OnMouseUp = [this](QMouseEvent *) { Panel108Click(); };
+    }
+}
+
+void TMixerWindow::FormActivate()
+{
+    if (rec->magnet->isChecked())
+        rec->Timer1->start();
+}
+
+void TMixerWindow::FormHide()
+{
+    rec->Timer1->stop();
+}
+
+void TMixerWindow::FormDeactivate()
+{
+    rec->Timer1->stop();
 }
 
 void TMixerWindow::hideEvent(QHideEvent *e)

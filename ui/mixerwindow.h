@@ -8,12 +8,15 @@
 
 #include <span>
 
+class QLabel;
 class QMouseEvent;
 class QTimer;
 class QWheelEvent;
 class TAudioMixer;
 class TImage;
 class TMaskEdit;
+class TPanel;
+class TSpeedButton;
 
 class TMixerWindow : public TSkinWindow
 {
@@ -23,6 +26,12 @@ public:
 
     TAudioMixer *Mixer = nullptr; // follows cardIndex
     QTimer *Timer4 = nullptr;     // step button auto-repeat
+
+    QLabel *Label14 = nullptr;  // title
+    TPanel *Panel108 = nullptr; // close panels, top and bottom right
+    TPanel *Panel107 = nullptr;
+    // The close panels' click: hides the window.
+    virtual void Panel108Click() {}
 
     const bool playback;
     // The destination the strips show: playDest or recDest.
@@ -52,10 +61,11 @@ public:
     void meterMouseDown(int s);
     void meterMouseUp();
 
-    // The window became active, was hidden, stopped being active.
-    virtual void FormActivate() {}
-    virtual void FormHide() {}
-    virtual void FormDeactivate() {}
+    // The window became active: the magnet starts docking.  Hidden or no
+    // longer active: docking stops.
+    void FormActivate();
+    void FormHide();
+    void FormDeactivate();
 
 protected:
     void hideEvent(QHideEvent *e) override;
@@ -63,6 +73,12 @@ protected:
     // Connects the widgets of every strip to the operations; called by the
     // windows once their strips exist.
     void wireStrips(std::span<Strip> strips);
+    // The title label and the two close panels ("x" or "X" at the top).
+    void buildTitleAndClose(const QString &titleHint, const QString &closeHint, const QString &topCaption);
+    // A step button: pressed it repeats on Timer4, released it steps once.
+    void wireStepButton(TSpeedButton *button, int code);
+    // +1 does nothing at "99", -1 nothing at "0"; the edit's change does the rest.
+    void stepEdit(TMaskEdit *edit, int direction);
 
 private:
     void cursorPress(Strip &s, bool right, QMouseEvent *e);
@@ -70,7 +86,6 @@ private:
     void cursorRelease(Strip &s, bool right, QMouseEvent *e);
     int dragPosition(Strip &s, bool right, QMouseEvent *e) const;
     void wheelStep(Strip &s, bool right, QWheelEvent *e);
-    void stepEdit(TMaskEdit *edit, int direction);
     void setLinked(Strip &s);
     void setSeparate(Strip &s);
     void nameMouseDown(Strip &s);

@@ -27,42 +27,19 @@ Trec::Trec(QWidget *) : TMixerWindow("rec", false, 100)
     resize(373, 175);
     buildFrame(19, 12, 10);
 
-    Label14 = makeLabel(this, "Label14", QStringLiteral("<-- click here to move mixer -->"), QRect(13, 1, 345, 16),
-                        11, Qt::AlignLeft | Qt::AlignVCenter);
-    Label14->setToolTip(QStringLiteral("Drag the mixer with the borders..."));
-    QPalette titlePalette = Label14->palette();
-    titlePalette.setColor(QPalette::WindowText, Qt::white);
-    Label14->setPalette(titlePalette);
-
     for (int s = 1; s <= RecStripCount; ++s)
         buildStrip(strip(s), this, s, false);
     wireStrips(strips);
 
-    QFont small(QStringLiteral("Arial"));
-    small.setPixelSize(9);
-    Panel108 = new TPanel(this, "Panel108");
-    Panel108->setGeometry(width() - 14, 0, 14, 20);
-    Panel107 = new TPanel(this, "Panel107");
-    Panel107->setGeometry(width() - 14, height() - 14, 14, 14);
-    for (TPanel *p : {Panel108, Panel107}) {
-        p->setCaption(QStringLiteral("X"));
-        p->setToolTip(QStringLiteral("Click to hide the record mixer."));
-        p->setBevelInner(TBevel::bvRaised);
-        p->setFont(small);
-        p->OnMouseDown = [](QMouseEvent *) {};
-        p->OnMouseUp = [this](QMouseEvent *) { Panel108Click(); };
-    }
+    buildTitleAndClose(QStringLiteral("Drag the mixer with the borders..."),
+                       QStringLiteral("Click to hide the record mixer."), QStringLiteral("X"));
     move(x(), 308);
 
     makeAnimation(toQColor(8421631));
     TrayIconF1 = new TTrayIcon(this, "TrayIconF1", QStringLiteral("Click to show/hide the rec mixer..."),
                                QStringLiteral("reci"));
-    connect(TrayIconF1, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason r) {
-        if (r == QSystemTrayIcon::Trigger)
-            TrayIconF1Click();
-        else if (r == QSystemTrayIcon::DoubleClick)
-            TrayIconF1DblClick();
-    });
+    TrayIconF1->OnClick = [this] { TrayIconF1Click(); };
+    TrayIconF1->OnDblClick = [this] { TrayIconF1DblClick(); };
 
     PopupMenu = new TBannerMenu(this);
     PopupMenu->setObjectName(QStringLiteral("PopupMenu"));

@@ -23,9 +23,6 @@ public:
     std::array<Strip, RecStripCount> strips;
     Strip &strip(int s) { return strips[static_cast<std::size_t>(s - 1)]; }
 
-    QLabel *Label14 = nullptr; // title
-    TPanel *Panel108 = nullptr;
-    TPanel *Panel107 = nullptr;
 
     QMenu *PopupMenu = nullptr;
     std::array<QAction *, 5> card{}; // card1 ... card5
@@ -55,7 +52,7 @@ public:
 
     void TrayIconF1Click();
     void TrayIconF1DblClick();
-    void Panel108Click(); // "X": hides this window
+    void Panel108Click() override; // "X": hides this window
     void chanelClick();   // opens the visible-channels dialog
     void saveClick();     // "Save your configuration"
     void Quit1Click();    // "Terminate Sonvane and Quit"
@@ -66,9 +63,6 @@ public:
     void BlackPlay1Click(); // "Black Play" and "White Play" flip the pair
     void BlackRec1Click();  // "Black Rec" and "White Rec" flip the pair
 
-    void FormActivate() override;
-    void FormHide() override;
-    void FormDeactivate() override;
 
 protected:
 };

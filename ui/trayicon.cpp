@@ -8,6 +8,12 @@ TTrayIcon::TTrayIcon(QObject *parent, const char *name, const QString &hint, con
     setObjectName(QLatin1String(name));
     setToolTip(hint);
     setPicture(picture);
+    connect(this, &QSystemTrayIcon::activated, this, [this](ActivationReason reason) {
+        if (reason == Trigger && OnClick)
+            OnClick();
+        else if (reason == DoubleClick && OnDblClick)
+            OnDblClick();
+    });
 }
 
 void TTrayIcon::setPicture(const QString &name)

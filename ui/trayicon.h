@@ -3,6 +3,8 @@
 
 #include <QSystemTrayIcon>
 
+#include <functional>
+
 class TTrayIcon : public QSystemTrayIcon
 {
     Q_OBJECT
@@ -11,6 +13,9 @@ public:
 
     QString Picture() const { return FPicture; }
     void setPicture(const QString &name);
+
+    std::function<void()> OnClick;
+    std::function<void()> OnDblClick;
 
 private:
     QString FPicture;
